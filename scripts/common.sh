@@ -1,0 +1,35 @@
+# Shared by the scripts in this folder: package installation and the build.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD="$ROOT/build"
+
+say() { printf '==> %s\n' "$*"; }
+
+# Installs the Debian packages that are not installed yet; nothing when all are.
+need_packages() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    ((${#missing[@]})) || return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    if [ -z "${PIXKOR_APT_UPDATED:-}" ]; then
+        say "apt-get update"
+        "${sudo[@]}" apt-get update -q
+        export PIXKOR_APT_UPDATED=1
+    fi
+    say "installing ${missing[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
+}
+
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins libqt6test6)
+
+build_pixkor() {
+    say "configuring in $BUILD"
+    cmake -S "$ROOT" -B "$BUILD" -G Ninja "$@"
+    say "building"
+    cmake --build "$BUILD" -j "$(nproc)"
+}

@@ -1,0 +1,59 @@
+#include "events.h"
+
+#include "../editing/grid.h"
+#include "mainwindow.h"
+
+#include <QPushButton>
+
+#include <array>
+
+namespace {
+
+using CommandProcedure = void (*)();
+
+// Indexed by command id; an empty entry does nothing.
+constexpr std::array<CommandProcedure, ToolbarCommandCount> ToolbarCommands = {
+    nullptr, // 0 New
+    nullptr, // 1 Copy
+    nullptr, // 2 Invert
+    nullptr, // 3 Load
+    nullptr, // 4 Save
+    nullptr, // 5 Save As
+};
+
+void RunToolbarCommand(int commandId)
+{
+    if (commandId < 0 || commandId >= ToolbarCommandCount)
+        return;
+    if (CommandProcedure command = ToolbarCommands[commandId])
+        command();
+}
+
+} // namespace
+
+bool HandleWindowEvent(const WindowEvent &event)
+{
+    switch (event.kind) {
+    case EventKind::ToolbarEvent:
+        RunToolbarCommand(event.commandId);
+        return true;
+    case EventKind::ControlEvent:
+        MarkActiveSegment(event.control);
+        return true;
+    case EventKind::CloseWindowEvent:
+        return false;
+    }
+    return true;
+}
+
+void StartPixkor()
+{
+    CreateGridTables();
+    LoadToolbarAndOffPictures();
+    OpenMainWindow(50, 50, 600, 650);
+    ImageBlack = LoadPicture(ImageBlackFile);
+    for (int segment = 0; segment < SegmentCount; ++segment)
+        for (int row = 1; row <= RowCount; ++row)
+            for (int column = 1; column <= ColumnCount; ++column)
+                SetPressedPicture(PixelButtons[segment][column][row], ImageBlack);
+}
