@@ -293,6 +293,8 @@ void OpenMainWindow(int x, int y, int width, int height)
     Window->setFocus();
     PlaceOnPrimaryScreen(Window);
     Window->show();
+    // Only a shown window knows the size of its frame; centre the whole of it.
+    PlaceOnPrimaryScreen(Window);
     Window->activateWindow();
 }
 
