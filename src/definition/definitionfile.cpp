@@ -1,9 +1,62 @@
 #include "definitionfile.h"
 
 #include "../editing/grid.h"
+#include "definitionformat.h"
 
-bool WriteDefinitionFileFrom(const GridSnapshot &, const QString &) { return false; }
-bool ReadDefinitionFileInto(const QString &, GridSnapshot &) { return false; }
+#include <QFile>
+#include <QSaveFile>
+
+#include <vector>
+
+namespace {
+// Big enough that reading costs little more than the disk, small enough to
+// stay in the processor's cache while the reader goes over it.
+constexpr qint64 ReadPieceSize = 256 * 1024;
+}
+
+// Through QSaveFile the file on disk is always either the old content or the
+// complete new one: the new bytes go to a file beside it, which replaces the
+// old one only once everything is written.
+bool WriteDefinitionFileFrom(const GridSnapshot &grid, const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    QSaveFile file(path);
+    // Unbuffered, so that a write that stops short shows in write()'s count:
+    // commit() takes a short write of its own final flush for success and
+    // would put the cut-off file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const std::string bytes = BuildDefinitionFile(grid);
+    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+// The file goes to the reader piece by piece, so its size does not matter;
+// a read error leaves the grid as it was.
+bool ReadDefinitionFileInto(const QString &path, GridSnapshot &grid)
+{
+    if (path.isEmpty())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return false;
+    std::vector<char> piece(ReadPieceSize);
+    DefinitionReader reader;
+    for (;;) {
+        const qint64 count = file.read(piece.data(), qint64(piece.size()));
+        if (count < 0)
+            return false;
+        if (count == 0)
+            break;
+        FeedDefinitionReader(reader, std::string_view(piece.data(), std::size_t(count)));
+    }
+    FinishDefinitionReader(reader, grid);
+    return true;
+}
 
 bool WriteDefinitionFile()
 {
