@@ -4,6 +4,7 @@
 #include "definitionformat.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <vector>
@@ -12,6 +13,17 @@ namespace {
 // Big enough that reading costs little more than the disk, small enough to
 // stay in the processor's cache while the reader goes over it.
 constexpr qint64 ReadPieceSize = 256 * 1024;
+
+// A device or a pipe cannot be replaced by a file beside it: that would put a
+// plain file in place of the device. Such a target is written as it stands.
+bool WriteToDevice(const GridSnapshot &grid, const QString &path)
+{
+    QFile device(path);
+    if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const std::string bytes = BuildDefinitionFile(grid);
+    return device.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+}
 }
 
 // Through QSaveFile the file on disk is always either the old content or the
@@ -21,6 +33,9 @@ bool WriteDefinitionFileFrom(const GridSnapshot &grid, const QString &path)
 {
     if (path.isEmpty())
         return false;
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir())
+        return WriteToDevice(grid, path);
     QSaveFile file(path);
     // Unbuffered, so that a write that stops short shows in write()'s count:
     // commit() takes a short write of its own final flush for success and

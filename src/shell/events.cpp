@@ -1,5 +1,7 @@
 #include "events.h"
 
+#include "../definition/filecommands.h"
+#include "../editing/editcommands.h"
 #include "../editing/grid.h"
 #include "mainwindow.h"
 
@@ -13,12 +15,7 @@ using CommandProcedure = void (*)();
 
 // Indexed by command id; an empty entry does nothing.
 constexpr std::array<CommandProcedure, ToolbarCommandCount> ToolbarCommands = {
-    nullptr, // 0 New
-    nullptr, // 1 Copy
-    nullptr, // 2 Invert
-    nullptr, // 3 Load
-    nullptr, // 4 Save
-    nullptr, // 5 Save As
+    NewCommand, CopyCommand, InvertCommand, LoadCommand, SaveCommand, SaveAsCommand,
 };
 
 void RunToolbarCommand(int commandId)
