@@ -179,6 +179,8 @@ void tst_Window::toolbar()
     QCOMPARE(actions.size(), int(std::size(expected)));
     QCOMPARE(Toolbar->iconSize(), QSize(24, 24));
     QCOMPARE(Toolbar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    // Tooltips show even while another program's window is active.
+    QVERIFY(MainWindow->testAttribute(Qt::WA_AlwaysShowToolTips));
     for (int place = 0; place < actions.size(); ++place) {
         QAction *action = actions[place];
         if (!expected[place].label) {
