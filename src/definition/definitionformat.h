@@ -59,7 +59,7 @@ struct DefinitionReader {
     std::uint8_t radix = 10;
     std::uint8_t number = 0;           // saturates at 8: anything above 7 names no segment
     std::int8_t segment = -1;          // -1 while unknown, or when the line names no segment
-    std::uint64_t linePixels = 0;      // bit (row - 1) * 5 + (column - 1)
+    std::uint64_t linePixels = 0;      // six bits a row, bit 0 unused
 
     // What the file said so far.
     std::uint8_t includeFlags = 0;
