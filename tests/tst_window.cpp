@@ -37,6 +37,7 @@ private slots:
 
     void clickOnPixelFlipsItAndActivatesItsSegment();
     void spaceOnFocusedToggle();
+    void heldDownToggleShowsOnPicture();
     void clickChangesOnlyThatControl_data();
     void clickChangesOnlyThatControl();
     void programChangesRaiseNoEvents();
@@ -258,6 +259,36 @@ void tst_Window::spaceOnFocusedToggle()
     QTest::keyClick(toggle, Qt::Key_Space);
     QVERIFY(toggle->isChecked());
     QCOMPARE(ActiveSegment(), 6);
+}
+
+// Where the toggle shows its on picture: the box of its near-black pixels.
+static QRect OnPictureIn(QPushButton *toggle)
+{
+    const QImage face = toggle->grab().toImage();
+    QRect box;
+    for (int y = 0; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x)
+            if (face.pixelColor(x, y) == ImageBlack.pixelColor(7, 7))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+void tst_Window::heldDownToggleShowsOnPicture()
+{
+    QPushButton *toggle = PixelButtons[1][2][2];
+    QVERIFY(OnPictureIn(toggle).isEmpty());
+
+    QTest::mousePress(toggle, Qt::LeftButton);
+    const QRect held = OnPictureIn(toggle);
+    QTest::mouseRelease(toggle, Qt::LeftButton);
+    QVERIFY(toggle->isChecked());
+    const QRect on = OnPictureIn(toggle);
+
+    QVERIFY(!on.isEmpty());
+    QCOMPARE(held.size(), on.size());
+    QCOMPARE(held.topLeft(), on.topLeft() + QPoint(1, 1));
+    // Centred on the 18 x 18 face, never scaled.
+    QCOMPARE(on.center(), QPoint(8, 8));
 }
 
 void tst_Window::clickChangesOnlyThatControl_data()

@@ -11,6 +11,8 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -117,6 +119,25 @@ protected:
 
 PixkorWindow *Window = nullptr;
 
+// A pixel toggle held down under the mouse already shows its on picture, one
+// pixel further right and down, as a preview of the click.
+class PixelToggleStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+        if (element != CE_PushButtonLabel || !button || !(button->state & State_Sunken))
+            return QProxyStyle::drawControl(element, option, painter, widget);
+        QStyleOptionButton pressed = *button;
+        pressed.state |= State_On;
+        pressed.rect.translate(1, 1);
+        QProxyStyle::drawControl(element, &pressed, painter, widget);
+    }
+};
+
+PixelToggleStyle *PixelStyle = nullptr;
+
 void AddTabStop(QWidget *control)
 {
     control->setFocusPolicy(Qt::StrongFocus);
@@ -180,6 +201,7 @@ void CreateSegment(int segment)
             toggle->setAccessibleName(
                 QStringLiteral("Segment %1, Zeile %2, Spalte %3").arg(segment).arg(row).arg(column));
             toggle->setCheckable(true);
+            toggle->setStyle(PixelStyle);
             toggle->setGeometry(left + PixelPitch * column - 5, top + PixelPitch * row + 30, PixelSize, PixelSize);
             toggle->setIcon(offIcon);
             toggle->setIconSize(ImageGreen.size());
@@ -272,6 +294,8 @@ void OpenMainWindow(int x, int y, int width, int height)
 {
     Q_INIT_RESOURCE(appicon); // the icon lives in a static library
     Window = new PixkorWindow;
+    PixelStyle = new PixelToggleStyle;
+    PixelStyle->setParent(Window);
     MainWindow = Window;
     TabStops.clear();
     Window->setObjectName(QStringLiteral("mainWindow"));
