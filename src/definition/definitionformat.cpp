@@ -82,6 +82,8 @@ void TakeFlagCharacter(DefinitionReader::FlagsPart &part, unsigned char ch)
 // The flags count from the first "Segmente" when the line has one, else from
 // the line's start; until the line ends it is open which, so both are followed.
 // The keyword holds no "=", so the part after it starts looking right after it.
+// Letter case is ignored for ASCII letters only, like everything the reader
+// looks at is ASCII: "ſegmente" is no keyword.
 void HeaderCharacter(DefinitionReader &reader, unsigned char ch)
 {
     if (reader.keywordMatched == FlagsKeyword.size()) {
@@ -118,9 +120,9 @@ void ResetDataLine(DefinitionReader &reader)
     reader.linePixels = 0;
 }
 
-// The mends of the reader: a field without a single digit makes the line no
-// definition at all (a blank line or a comment must not wipe segment 0), and a
-// number outside 0..7 names no segment of the grid.
+// A field without a single digit makes the line no definition at all: a blank
+// line or a comment must not wipe segment 0. A number outside 0..7 names no
+// segment of the grid.
 void EndSegmentField(DefinitionReader &reader)
 {
     const bool inRange = reader.number < NoSegmentNumber && (!reader.negative || reader.number == 0);
