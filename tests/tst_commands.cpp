@@ -23,6 +23,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -507,6 +508,8 @@ void tst_Commands::unreadableLoadIsReported_data()
     QTest::addColumn<QString>("kind");
     QTest::newRow("a folder") << "folder";
     QTest::newRow("no permission") << "no permission";
+    QTest::newRow("a device without end") << "device";
+    QTest::newRow("a pipe without writer") << "pipe";
 }
 
 void tst_Commands::unreadableLoadIsReported()
@@ -516,6 +519,13 @@ void tst_Commands::unreadableLoadIsReported()
     if (kind == "folder") {
         path = pathIn("ordner.inc");
         QVERIFY(QDir().mkdir(path));
+    } else if (kind == "device") {
+        path = "/dev/zero";
+        if (!QFileInfo::exists(path))
+            QSKIP("this machine has no /dev/zero");
+    } else if (kind == "pipe") {
+        path = pathIn("rohr.inc");
+        QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     } else {
         if (geteuid() == 0)
             QSKIP("permissions do not stop root");

@@ -54,7 +54,9 @@ bool WriteDefinitionFileFrom(const GridSnapshot &grid, const QString &path)
 // a read error leaves the grid as it was.
 bool ReadDefinitionFileInto(const QString &path, GridSnapshot &grid)
 {
-    if (path.isEmpty())
+    // Only a plain file has an end: a device such as /dev/zero would be read
+    // for ever, and a pipe would wait for a writer.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
