@@ -3,6 +3,7 @@
 
 #include "definition/definitionfile.h"
 #include "definition/definitionformat.h"
+#include "randomgrid.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,18 +30,6 @@ GridSnapshot MiddleColumnGrid()
         grid.setPixel(3, 3, row, true);
     // Pixels of a segment that is not included must not reach the file.
     grid.setPixel(5, 1, 1, true);
-    return grid;
-}
-
-GridSnapshot RandomGrid(QRandomGenerator &random)
-{
-    GridSnapshot grid;
-    for (int segment = 0; segment < SegmentCount; ++segment) {
-        grid.includeFlags[segment] = random.bounded(2);
-        for (int column = 1; column <= ColumnCount; ++column)
-            for (int row = 1; row <= RowCount; ++row)
-                grid.setPixel(segment, column, row, random.bounded(2));
-    }
     return grid;
 }
 

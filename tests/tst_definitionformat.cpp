@@ -1,6 +1,7 @@
 // The definition line and file as bytes, and the reader fed in pieces.
 
 #include "definition/definitionformat.h"
+#include "randomgrid.h"
 
 #include <QByteArray>
 #include <QList>
@@ -56,19 +57,6 @@ GridSnapshot CheckeredGrid()
             for (int row = 1; row <= RowCount; ++row)
                 grid.setPixel(segment, column, row, (segment + column + row) % 2 == 0);
     grid.activeSegment = 6;
-    return grid;
-}
-
-GridSnapshot RandomGrid(QRandomGenerator &random)
-{
-    GridSnapshot grid;
-    for (int segment = 0; segment < SegmentCount; ++segment) {
-        grid.includeFlags[segment] = random.bounded(2);
-        for (int column = 1; column <= ColumnCount; ++column)
-            for (int row = 1; row <= RowCount; ++row)
-                grid.setPixel(segment, column, row, random.bounded(2));
-    }
-    grid.activeSegment = random.bounded(SegmentCount);
     return grid;
 }
 
