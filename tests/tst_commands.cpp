@@ -555,6 +555,9 @@ void tst_Commands::realSaveDialog()
     SetIncludeFlag(0, true);
     SetPixelState(0, 1, 8, true);
     const QString typed = pathIn("ohne-endung");
+    // As after a Load: the dialog still opens with an empty name field.
+    CurrentFileName = pathIn("geladen.inc");
+    const QString workingDirectory = QDir::currentPath();
     bool checked = false;
     AnswerNextDialog<QFileDialog>([&](QFileDialog *dialog) {
         checked = dialog->windowTitle() == QStringLiteral("Bitte Datei zum Speichern auswählen")
@@ -579,6 +582,7 @@ void tst_Commands::realSaveDialog()
     QCOMPARE(Contents(typed), Header + "10000000\r\nLcddefchar 0, %00000, %00000, %00000, %00000, %00000, %00000, "
                                        "%00000, %10000\r\n");
     QVERIFY(!QFile::exists(typed + ".inc"));
+    QCOMPARE(QDir::currentPath(), workingDirectory);
 }
 
 void tst_Commands::realLoadDialog()
@@ -588,6 +592,7 @@ void tst_Commands::realLoadDialog()
     WriteContents(file, Header + "00100000\r\nLcddefchar 2, %00000, %00000, %00000, %00000, %00000, %00000, "
                                  "%00000, %00011\r\n");
     CurrentFileName = pathIn("vorher.inc");
+    const QString workingDirectory = QDir::currentPath();
     bool checked = false;
     AnswerNextDialog<QFileDialog>([&](QFileDialog *dialog) {
         checked = dialog->windowTitle() == QStringLiteral("Bitte Datei zum Laden auswählen")
@@ -605,6 +610,7 @@ void tst_Commands::realLoadDialog()
     QCOMPARE(CurrentFileName, file);
     QVERIFY(IncludeFlag(2));
     QVERIFY(PixelState(2, 4, 8) && PixelState(2, 5, 8) && !PixelState(2, 3, 8));
+    QCOMPARE(QDir::currentPath(), workingDirectory);
 }
 
 void tst_Commands::realMessageBox()
