@@ -80,3 +80,59 @@ stop_xsession() {
     fi
     XSESSION_PROGRAM_PID= XSESSION_XVFB_PID=
 }
+
+# toolbar_height SHOT: the toolbar height T, read from a picture of the whole
+# window. Down the middle of column 1 of segment 0 the first run of the off
+# pixel colour (gruen.bmp) is the inside of the picture of row 1, centred on
+# its toggle, whose top is T + 60. Prints T, or nothing while no such run is in
+# the picture (the window may not have painted yet).
+toolbar_height() {
+    local shot=$1 x=$((20 + 15 + 9))
+    /usr/bin/convert "$shot" -crop "1x250+$x+0" +repage -depth 8 txt:- | awk -v off='#9CCF1E' '
+        /^#/ || last != "" { next }
+        { split($1, at, /[,:]/); y = at[2] + 0; colour = $3 }
+        colour == off && first == "" { first = y }
+        colour != off && first != "" { last = y - 1 }
+        END {
+            if (first == "" || last == "") exit
+            # centre of the run = toggle top + 8.5 = T + 68.5
+            twice = first + last - 137
+            if (twice % 2 == 0) print twice / 2
+        }'
+}
+
+# find_picture SHOT REGION PICTURE: where PICTURE (an icon with alpha) shows in
+# REGION ("WxH+X+Y") of SHOT. Only the fully opaque pixels of the picture are
+# compared, and they must match exactly: what shines through the others
+# depends on the background. Prints "X Y" of the top-left corner of each
+# match, in SHOT's coordinates, one a line. Leaves scratch files beside SHOT.
+find_picture() {
+    local shot=$1 region=$2 picture=$3 size
+    /usr/bin/convert "$shot" -crop "$region" +repage -depth 8 "rgb:$shot.region.rgb"
+    /usr/bin/convert "$picture[0]" -depth 8 "rgba:$shot.picture.rgba"
+    size=$(/usr/bin/identify -format '%w %h' "$picture[0]")
+    /usr/bin/python3 - "$shot.region.rgb" "$region" "$shot.picture.rgba" $size <<'PYTHON'
+import re
+import sys
+
+region_file, region, picture_file, width, height = sys.argv[1:6]
+width, height = int(width), int(height)
+region_width, region_height, left, top = map(int, re.fullmatch(r"(\d+)x(\d+)\+(\d+)\+(\d+)", region).groups())
+pixels = open(region_file, "rb").read()
+picture = open(picture_file, "rb").read()
+if len(pixels) != region_width * region_height * 3 or len(picture) != width * height * 4:
+    sys.exit(f"find_picture: region {region} or picture {width}x{height} does not fit its pixel data")
+opaque = [(x, y, picture[(y * width + x) * 4:(y * width + x) * 4 + 3])
+          for y in range(height) for x in range(width) if picture[(y * width + x) * 4 + 3] == 255]
+if not opaque:
+    sys.exit("find_picture: the picture has no opaque pixel to look for")
+for y0 in range(region_height - height + 1):
+    for x0 in range(region_width - width + 1):
+        for x, y, colour in opaque:
+            at = ((y0 + y) * region_width + x0 + x) * 3
+            if pixels[at:at + 3] != colour:
+                break
+        else:
+            print(left + x0, top + y0)
+PYTHON
+}
