@@ -125,6 +125,7 @@ private:
 
 void tst_Commands::initTestCase()
 {
+    InstallGermanToolkitTexts();
     StartPixkor();
     QVERIFY(QTest::qWaitForWindowActive(MainWindow));
 }
@@ -558,18 +559,30 @@ void tst_Commands::realSaveDialog()
     // As after a Load: the dialog still opens with an empty name field.
     CurrentFileName = pathIn("geladen.inc");
     const QString workingDirectory = QDir::currentPath();
-    bool checked = false;
+    QStringList wrong{"no dialog"};
     AnswerNextDialog<QFileDialog>([&](QFileDialog *dialog) {
-        checked = dialog->windowTitle() == QStringLiteral("Bitte Datei zum Speichern auswählen")
-                  && dialog->parentWidget() == MainWindow && dialog->acceptMode() == QFileDialog::AcceptSave
-                  && dialog->testOption(QFileDialog::DontUseNativeDialog)
-                  && dialog->testOption(QFileDialog::DontConfirmOverwrite) && dialog->defaultSuffix().isEmpty()
-                  && dialog->nameFilters()
-                         == QStringList{"Include-Dateien (*.inc)", "Include-Dateien (*.include)",
-                                        "Pixkor-Dateien (*.lcd)", "Alle Dateien (*.*)"}
-                  && dialog->selectedNameFilter() == "Include-Dateien (*.inc)";
+        wrong.clear();
+        const auto expect = [&wrong](bool holds, const char *what) {
+            if (!holds)
+                wrong << what;
+        };
+        expect(dialog->windowTitle() == QStringLiteral("Bitte Datei zum Speichern auswählen"), "title");
+        expect(dialog->parentWidget() == MainWindow, "owner");
+        expect(dialog->acceptMode() == QFileDialog::AcceptSave, "save mode");
+        expect(dialog->testOption(QFileDialog::DontUseNativeDialog), "Qt's own dialog");
+        expect(dialog->testOption(QFileDialog::DontConfirmOverwrite), "no question before replacing");
+        expect(dialog->defaultSuffix().isEmpty(), "no extension appended");
+        expect(dialog->nameFilters()
+                   == QStringList{"Include-Dateien (*.inc)", "Include-Dateien (*.include)", "Pixkor-Dateien (*.lcd)",
+                                  "Alle Dateien (*.*)"},
+               "filters");
+        expect(dialog->selectedNameFilter() == "Include-Dateien (*.inc)", "first filter selected");
         auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
-        checked = checked && name && name->text().isEmpty();
+        expect(name && name->text().isEmpty(), "empty name field");
+        // Qt's own texts in the dialog are German too.
+        auto *buttons = dialog->findChild<QDialogButtonBox *>("buttonBox");
+        expect(buttons && buttons->button(QDialogButtonBox::Cancel)->text().remove('&') == QStringLiteral("Abbrechen"),
+               "German buttons");
         if (!name)
             return dialog->reject();
         // Set, not typed: the completer's popup would catch the click on the button.
@@ -577,7 +590,7 @@ void tst_Commands::realSaveDialog()
         PressAccept(dialog);
     });
     Run(SaveAs);
-    QVERIFY(checked);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(", ")));
     QCOMPARE(CurrentFileName, typed);
     QCOMPARE(Contents(typed), Header + "10000000\r\nLcddefchar 0, %00000, %00000, %00000, %00000, %00000, %00000, "
                                        "%00000, %10000\r\n");

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 std::optional<QString> NextFileName;
@@ -12,10 +13,15 @@ std::optional<ShownMessage> LastMessage;
 
 namespace {
 
+// The user's documents, else the home folder. A folder that does not exist
+// must not be given to the dialog: it would show up in the name field.
 QString StartFolder()
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(documents).exists() ? documents : QDir::homePath();
+    for (const QString &folder :
+         {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath()})
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    return {};
 }
 
 // Qt's own dialog rather than the desktop's, so it behaves the same everywhere.

@@ -5,7 +5,11 @@
 #include "../editing/grid.h"
 #include "mainwindow.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPushButton>
+#include <QTranslator>
 
 #include <array>
 
@@ -41,6 +45,14 @@ bool HandleWindowEvent(const WindowEvent &event)
         return false;
     }
     return true;
+}
+
+void InstallGermanToolkitTexts()
+{
+    auto *texts = new QTranslator(QCoreApplication::instance());
+    if (texts->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(texts);
 }
 
 void StartPixkor()

@@ -15,6 +15,10 @@ struct WindowEvent {
 // False for CloseWindowEvent, true for everything else.
 bool HandleWindowEvent(const WindowEvent &event);
 
+// Qt's own dialogs (file dialogs, message boxes) in German like the rest of
+// the program, when the system has Qt's German texts. Needs a QApplication.
+void InstallGermanToolkitTexts();
+
 // Everything between the toolkit's start and its event loop: tables, pictures,
 // the window, and the on picture of every pixel. Needs a QApplication.
 void StartPixkor();
