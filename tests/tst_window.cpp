@@ -147,6 +147,9 @@ void tst_Window::outputBox()
     QCOMPARE(OutputBox->palette().color(QPalette::Base).rgb(), qRgb(255, 255, 255));
     QCOMPARE(OutputBox->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     QCOMPARE(OutputBox->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QCOMPARE(OutputBox->contextMenuPolicy(), Qt::NoContextMenu);
+    QVERIFY(!OutputBox->acceptDrops());
+    QVERIFY(!OutputBox->viewport()->acceptDrops());
 }
 
 void tst_Window::everythingInsideClientArea()
@@ -194,6 +197,7 @@ void tst_Window::toolbar()
         QCOMPARE(action->toolTip(), QString::fromUtf8(expected[place].toolTip));
         QVERIFY(!action->isCheckable());
         QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+        QVERIFY(!button->objectName().isEmpty());
         const QImage picture = ToolbarPictures[expected[place].commandId];
         QCOMPARE(picture.size(), QSize(24, 24));
         QCOMPARE(action->icon().pixmap(QSize(24, 24)).toImage().convertToFormat(QImage::Format_ARGB32),

@@ -163,6 +163,7 @@ void CreateToolbar(int width)
         action->setObjectName(QString::fromUtf8(button.objectName));
         action->setIconText(label); // a toolbar button would otherwise drop a trailing "..."
         action->setToolTip(QString::fromUtf8(button.toolTip));
+        Toolbar->widgetForAction(action)->setObjectName(action->objectName() + QStringLiteral("Button"));
         const int commandId = button.commandId;
         QObject::connect(action, &QAction::triggered, Window,
                          [commandId] { HandleWindowEvent({EventKind::ToolbarEvent, nullptr, commandId}); });
@@ -234,6 +235,10 @@ void CreateOutputBox()
     OutputBox->setGeometry(20, ToolbarHeight() + 495, 565, 80);
     OutputBox->setLineWrapMode(QTextEdit::NoWrap);
     OutputBox->setTabChangesFocus(false);
+    // The editor offers no menus and takes nothing by drag and drop.
+    OutputBox->setContextMenuPolicy(Qt::NoContextMenu);
+    OutputBox->setAcceptDrops(false);
+    OutputBox->viewport()->setAcceptDrops(false);
     AddTabStop(OutputBox);
 
     QPalette palette = OutputBox->palette();
