@@ -14,15 +14,9 @@ namespace {
 // stay in the processor's cache while the reader goes over it.
 constexpr qint64 ReadPieceSize = 256 * 1024;
 
-// A device or a pipe cannot be replaced by a file beside it: that would put a
-// plain file in place of the device. Such a target is written as it stands.
-bool WriteToDevice(const GridSnapshot &grid, const QString &path)
+bool WriteAll(QFileDevice &file, const std::string &bytes)
 {
-    QFile device(path);
-    if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const std::string bytes = BuildDefinitionFile(grid);
-    return device.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+    return file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
 }
 }
 
@@ -33,17 +27,21 @@ bool WriteDefinitionFileFrom(const GridSnapshot &grid, const QString &path)
 {
     if (path.isEmpty())
         return false;
+    const std::string bytes = BuildDefinitionFile(grid);
+    // A device or a pipe cannot be replaced by a file beside it: that would
+    // put a plain file in place of the device. Such a target is written as it stands.
     const QFileInfo target(path);
-    if (target.exists() && !target.isFile() && !target.isDir())
-        return WriteToDevice(grid, path);
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        QFile device(path);
+        return device.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && WriteAll(device, bytes);
+    }
     QSaveFile file(path);
     // Unbuffered, so that a write that stops short shows in write()'s count:
     // commit() takes a short write of its own final flush for success and
     // would put the cut-off file in place of the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    const std::string bytes = BuildDefinitionFile(grid);
-    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
+    if (!WriteAll(file, bytes)) {
         file.cancelWriting();
         return false;
     }

@@ -9,7 +9,6 @@
 #include <QString>
 #include <array>
 
-class QAbstractButton;
 class QCheckBox;
 class QGroupBox;
 class QObject;

@@ -8,7 +8,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QPushButton>
+#include <QPixmap>
 #include <QTranslator>
 
 #include <array>
@@ -17,17 +17,15 @@ namespace {
 
 using CommandProcedure = void (*)();
 
-// Indexed by command id; an empty entry does nothing.
+// Indexed by command id; any other id does nothing.
 constexpr std::array<CommandProcedure, ToolbarCommandCount> ToolbarCommands = {
     NewCommand, CopyCommand, InvertCommand, LoadCommand, SaveCommand, SaveAsCommand,
 };
 
 void RunToolbarCommand(int commandId)
 {
-    if (commandId < 0 || commandId >= ToolbarCommandCount)
-        return;
-    if (CommandProcedure command = ToolbarCommands[commandId])
-        command();
+    if (commandId >= 0 && commandId < ToolbarCommandCount)
+        ToolbarCommands[commandId]();
 }
 
 } // namespace
@@ -61,8 +59,9 @@ void StartPixkor()
     LoadToolbarAndOffPictures();
     OpenMainWindow(50, 50, 600, 650);
     ImageBlack = LoadPicture(ImageBlackFile);
+    const QPixmap onPicture = QPixmap::fromImage(ImageBlack);
     for (int segment = 0; segment < SegmentCount; ++segment)
         for (int row = 1; row <= RowCount; ++row)
             for (int column = 1; column <= ColumnCount; ++column)
-                SetPressedPicture(PixelButtons[segment][column][row], ImageBlack);
+                SetPressedPicture(PixelButtons[segment][column][row], onPicture);
 }

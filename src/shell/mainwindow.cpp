@@ -327,7 +327,7 @@ void OpenMainWindow(int x, int y, int width, int height)
     Window->activateWindow();
 }
 
-void SetPressedPicture(QPushButton *toggle, const QImage &picture)
+void SetPressedPicture(QPushButton *toggle, const QPixmap &picture)
 {
     QIcon icon = toggle->icon();
     // Without an off picture QIcon would show the on picture in both states;
@@ -337,7 +337,7 @@ void SetPressedPicture(QPushButton *toggle, const QImage &picture)
         blank.fill(Qt::transparent);
         icon.addPixmap(blank, QIcon::Normal, QIcon::Off);
     }
-    icon.addPixmap(QPixmap::fromImage(picture), QIcon::Normal, QIcon::On);
+    icon.addPixmap(picture, QIcon::Normal, QIcon::On);
     toggle->setIcon(icon);
     toggle->setIconSize(toggle->iconSize().expandedTo(picture.size()));
 }

@@ -3,6 +3,7 @@
 // The one window: its pictures, its fixed layout and its keyboard focus chain.
 
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 
 #include <array>
@@ -33,7 +34,7 @@ QImage LoadPicture(const QString &path);
 void LoadToolbarAndOffPictures();
 
 void OpenMainWindow(int x, int y, int width, int height);
-void SetPressedPicture(QPushButton *toggle, const QImage &picture);
+void SetPressedPicture(QPushButton *toggle, const QPixmap &picture);
 
 // The height of the toolbar; everything under it is placed that much lower.
 int ToolbarHeight();
