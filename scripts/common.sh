@@ -1,6 +1,12 @@
 # Shared by the scripts in this folder: package installation and the build.
 set -euo pipefail
 
+# The same results in every caller's locale, LANG unset (as on a bare Debian),
+# C or any other: the tools called here (compiler, sort, awk, xdotool) get one
+# fixed locale. C.UTF-8 comes with Debian's C library (libc-bin).
+export LC_ALL=C.UTF-8
+unset LANGUAGE
+
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 

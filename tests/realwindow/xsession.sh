@@ -5,6 +5,12 @@
 XSESSION_XVFB_PID=
 XSESSION_PROGRAM_PID=
 
+# The caller's locale must not change what the tools see: in the C locale,
+# which a bare Debian without LANG runs in, xdotool cannot match a title that
+# holds "ä". C.UTF-8 comes with Debian's C library (libc-bin).
+export LC_ALL=C.UTF-8
+unset LANGUAGE
+
 xsession_fail() {
     printf 'FAIL: %s\n' "$*" >&2
     exit 1
@@ -13,6 +19,7 @@ xsession_fail() {
 # start_xvfb DIR: starts Xvfb on a free display and exports DISPLAY.
 start_xvfb() {
     local dir=$1
+    [ "$(locale charmap 2>/dev/null)" = UTF-8 ] || xsession_fail "the locale C.UTF-8 is missing; it comes with libc-bin"
     : >"$dir/display"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
     XSESSION_XVFB_PID=$!
