@@ -44,7 +44,15 @@ start_xvfb() {
 start_program() {
     local program=$1 log=$2
     [ -x "$program" ] || xsession_fail "no program at $program"
-    (cd "$(dirname "$program")" && exec "$program") >"$log" 2>&1 &
+    start_in_folder "$(dirname "$program")" "$log" "$program"
+}
+
+# start_in_folder FOLDER LOG COMMAND [ARGUMENT...]: starts COMMAND, found on
+# PATH, with FOLDER as the working directory, as a desktop entry's Path= does.
+start_in_folder() {
+    local folder=$1 log=$2
+    shift 2
+    (cd "$folder" && exec "$@") >"$log" 2>&1 </dev/null &
     XSESSION_PROGRAM_PID=$!
 }
 
