@@ -68,7 +68,7 @@ int Read(const char *path)
 {
     GridSnapshot grid;
     const auto start = std::chrono::steady_clock::now();
-    if (!ReadDefinitionFileInto(QString::fromLocal8Bit(path), grid))
+    if (!ReadDefinitionFileInto(path, grid))
         return 1;
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
     rusage usage{};

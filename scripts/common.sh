@@ -31,7 +31,7 @@ need_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins libqt6test6 qt6-translations-l10n)
+BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev qt6-base-dev qt6-qpa-plugins libqt6test6 qt6-translations-l10n)
 
 build_pixkor() {
     say "configuring in $BUILD"

@@ -1,13 +1,13 @@
 #pragma once
 
+// The definition file on disk, through the system's file functions, for a
+// plain grid value. Each says whether it worked, and if not, why.
+
 #include "../editing/gridsnapshot.h"
+#include "../shell/platform.h"
 
-#include <QString>
+#include <string>
 
-// The definition file on disk. The first two work on a plain grid value; the
-// last two on the window's grid and CurrentFileName. Each says whether it succeeded.
-bool WriteDefinitionFileFrom(const GridSnapshot &grid, const QString &path);
-bool ReadDefinitionFileInto(const QString &path, GridSnapshot &grid);
-
-bool WriteDefinitionFile();
-bool ReadDefinitionFile(const QString &path);
+FileResult WriteDefinitionFileFrom(const GridSnapshot &grid, const std::string &path);
+// A failed read leaves the grid as it was.
+FileResult ReadDefinitionFileInto(const std::string &path, GridSnapshot &grid);

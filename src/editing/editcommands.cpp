@@ -3,11 +3,6 @@
 #include "../definition/definitionformat.h"
 #include "grid.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QTextCursor>
-#include <QTextEdit>
-
 void NewCommand()
 {
     for (int segment = 0; segment < SegmentCount; ++segment)
@@ -29,15 +24,7 @@ void InvertCommand()
 
 void CopyCommand()
 {
-    DefinitionText = QString::fromStdString(BuildDefinitionLine(TakeGridSnapshot(), ActiveSegment()));
-    if (QClipboard *clipboard = QGuiApplication::clipboard())
-        clipboard->setText(DefinitionText);
-
-    // An ordinary edit of the box, so that its own undo takes the line back.
-    QTextCursor cursor(OutputBox->document());
-    cursor.movePosition(QTextCursor::Start);
-    cursor.beginEditBlock();
-    cursor.insertText(DefinitionText + QLatin1Char('\n'));
-    cursor.endEditBlock();
-    OutputBox->setTextCursor(cursor);
+    DefinitionText = BuildDefinitionLine(TakeGridSnapshot(), ActiveSegment());
+    PutTextOnClipboard(DefinitionText);
+    InsertOutputLine(OutputBox, DefinitionText);
 }

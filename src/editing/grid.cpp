@@ -1,18 +1,14 @@
 #include "grid.h"
 
-#include <QCheckBox>
-#include <QPushButton>
-#include <QRadioButton>
-
 PixelButtonTable PixelButtons;
-std::array<QGroupBox *, SegmentCount> SegmentFrames;
-std::array<QCheckBox *, SegmentCount> IncludeBoxes;
-std::array<QRadioButton *, SegmentCount> ActiveOptions;
+std::array<ControlHandle, SegmentCount> SegmentFrames;
+std::array<ControlHandle, SegmentCount> IncludeBoxes;
+std::array<ControlHandle, SegmentCount> ActiveOptions;
 
-QWidget *MainWindow = nullptr;
-QTextEdit *OutputBox = nullptr;
-QString CurrentFileName;
-QString DefinitionText;
+WindowHandle MainWindow = nullptr;
+ControlHandle OutputBox = nullptr;
+std::string CurrentFileName;
+std::string DefinitionText;
 
 void CreateGridTables()
 {
@@ -31,13 +27,15 @@ void CreateGridTables()
 int ActiveSegment()
 {
     for (int segment = 0; segment < SegmentCount; ++segment)
-        if (ActiveOptions[segment]->isChecked())
+        if (ButtonState(ActiveOptions[segment]))
             return segment;
     return 0;
 }
 
-void MarkActiveSegment(QObject *control)
+void MarkActiveSegment(ControlHandle control)
 {
+    if (!control)
+        return;
     for (int segment = 0; segment < SegmentCount; ++segment)
         for (int row = 1; row <= RowCount; ++row)
             for (int column = 1; column <= ColumnCount; ++column)
@@ -47,29 +45,32 @@ void MarkActiveSegment(QObject *control)
 
 bool PixelState(int segment, int column, int row)
 {
-    return PixelButtons[segment][column][row]->isChecked();
+    return ButtonState(PixelButtons[segment][column][row]);
 }
 
-// setChecked() emits toggled() but never clicked(); the program listens only to
-// clicked(), so its own changes raise no events.
 void SetPixelState(int segment, int column, int row, bool on)
 {
-    PixelButtons[segment][column][row]->setChecked(on);
+    SetButtonState(PixelButtons[segment][column][row], on);
 }
 
 bool IncludeFlag(int segment)
 {
-    return IncludeBoxes[segment]->isChecked();
+    return ButtonState(IncludeBoxes[segment]);
 }
 
 void SetIncludeFlag(int segment, bool on)
 {
-    IncludeBoxes[segment]->setChecked(on);
+    SetButtonState(IncludeBoxes[segment], on);
 }
 
+// The new one first: a group that must always have a selection never sees
+// none.
 void SelectSegment(int segment)
 {
-    ActiveOptions[segment]->setChecked(true);
+    SetButtonState(ActiveOptions[segment], true);
+    for (int other = 0; other < SegmentCount; ++other)
+        if (other != segment)
+            SetButtonState(ActiveOptions[other], false);
 }
 
 GridSnapshot TakeGridSnapshot()

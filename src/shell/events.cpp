@@ -3,13 +3,7 @@
 #include "../definition/filecommands.h"
 #include "../editing/editcommands.h"
 #include "../editing/grid.h"
-#include "mainwindow.h"
-
-#include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QPixmap>
-#include <QTranslator>
+#include "layout.h"
 
 #include <array>
 
@@ -43,25 +37,4 @@ bool HandleWindowEvent(const WindowEvent &event)
         return false;
     }
     return true;
-}
-
-void InstallGermanToolkitTexts()
-{
-    auto *texts = new QTranslator(QCoreApplication::instance());
-    if (texts->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(texts);
-}
-
-void StartPixkor()
-{
-    CreateGridTables();
-    LoadToolbarAndOffPictures();
-    OpenMainWindow(50, 50, 600, 650);
-    ImageBlack = LoadPicture(ImageBlackFile);
-    const QPixmap onPicture = QPixmap::fromImage(ImageBlack);
-    for (int segment = 0; segment < SegmentCount; ++segment)
-        for (int row = 1; row <= RowCount; ++row)
-            for (int column = 1; column <= ColumnCount; ++column)
-                SetPressedPicture(PixelButtons[segment][column][row], onPicture);
 }

@@ -1,7 +1,10 @@
-#include "mainwindow.h"
+// The one window: its pictures, its fixed layout and its keyboard focus chain.
 
 #include "../editing/grid.h"
-#include "events.h"
+#include "../shell/events.h"
+#include "../shell/layout.h"
+#include "../shell/startup.h"
+#include "qtfrontend.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,58 +15,33 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QProxyStyle>
-#include <QStyleOption>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyleOption>
 #include <QTextEdit>
 #include <QToolBar>
 
 #include <algorithm>
-
-const QString ImageGreenFile = QStringLiteral("gruen.bmp");
-const QString ImageBlackFile = QStringLiteral("schwarz.bmp");
-const std::array<QString, ToolbarCommandCount> ToolbarPictureFiles = {
-    QStringLiteral("Icons/New.ico"),    QStringLiteral("Icons/Copy1.ico"), QStringLiteral("Icons/Refresh.ico"),
-    QStringLiteral("Icons/Open.ico"),   QStringLiteral("Icons/Save.ico"),  QStringLiteral("Icons/SaveAs.ico"),
-};
-
-QImage ImageGreen;
-QImage ImageBlack;
-std::array<QImage, ToolbarCommandCount> ToolbarPictures;
 
 QToolBar *Toolbar = nullptr;
 std::vector<QWidget *> TabStops;
 
 namespace {
 
-constexpr int ToolbarPictureSize = 24;
-constexpr int SeparatorId = -1;
-
-struct ToolbarButton {
-    int commandId;
-    const char *objectName;
-    const char *label;
-    const char *toolTip;
+// Object names for tests and automation, by command id.
+constexpr std::array<const char *, ToolbarCommandCount> ToolbarActionNames = {
+    "newAction", "copyAction", "invertAction", "loadAction", "saveAction", "saveAsAction",
 };
-
-// Left to right; the ids are the commands' own, not screen places.
-constexpr ToolbarButton ToolbarButtons[] = {
-    {0, "newAction", "Neu", "Neu"},
-    {3, "loadAction", "Laden", "Laden..."},
-    {4, "saveAction", "Speichern", "Speichern"},
-    {5, "saveAsAction", "Speichern unter...", "Speichern unter..."},
-    {SeparatorId, nullptr, nullptr, nullptr},
-    {1, "copyAction", "Kopieren", "In Zwischenablage kopieren"},
-    {2, "invertAction", "Invers", "Aktives Segment invertieren"},
-};
-
-constexpr int FrameWidth = 130, FrameHeight = 230;
-constexpr int PixelPitch = 20, PixelSize = 18;
 
 bool IsArrowKey(int key)
 {
     return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
+QRect ToQRect(const Rect &rect)
+{
+    return QRect(rect.x, rect.y, rect.width, rect.height);
 }
 
 // The window reports its close box to the event dispatch, runs its own Tab
@@ -80,7 +58,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override
     {
-        if (HandleWindowEvent({EventKind::CloseWindowEvent, this}))
+        if (HandleWindowEvent({EventKind::CloseWindowEvent}))
             return event->ignore();
         event->accept();
         QCoreApplication::quit();
@@ -107,7 +85,7 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (watched == OutputBox) {
+        if (watched == WidgetOf(OutputBox)) {
             // Tab is typed into the box; Shift+Tab leaves it.
             if (key->key() == Qt::Key_Backtab)
                 return focusNextPrevChild(false);
@@ -158,11 +136,12 @@ void CreateToolbar(int width)
             Toolbar->addSeparator();
             continue;
         }
-        const QString label = QString::fromUtf8(button.label);
-        QAction *action = Toolbar->addAction(QIcon(QPixmap::fromImage(ToolbarPictures[button.commandId])), label);
-        action->setObjectName(QString::fromUtf8(button.objectName));
+        const QString label = ToQString(button.label);
+        QAction *action =
+            Toolbar->addAction(QIcon(PixmapOf(ToolbarPictures[button.commandId])), label);
+        action->setObjectName(QString::fromLatin1(ToolbarActionNames[button.commandId]));
         action->setIconText(label); // a toolbar button would otherwise drop a trailing "..."
-        action->setToolTip(QString::fromUtf8(button.toolTip));
+        action->setToolTip(ToQString(button.toolTip));
         Toolbar->widgetForAction(action)->setObjectName(action->objectName() + QStringLiteral("Button"));
         const int commandId = button.commandId;
         QObject::connect(action, &QAction::triggered, Window,
@@ -174,41 +153,37 @@ void CreateToolbar(int width)
 void ReportClicks(QAbstractButton *control)
 {
     QObject::connect(control, &QAbstractButton::clicked, Window,
-                     [control] { HandleWindowEvent({EventKind::ControlEvent, control}); });
+                     [control] { HandleWindowEvent({EventKind::ControlEvent, HandleOf(control)}); });
 }
 
 void CreateSegment(int segment)
 {
-    const int left = SegmentLeft(segment);
-    const int top = ToolbarHeight() + SegmentTop(segment);
-
-    auto *frame = new QGroupBox(QStringLiteral("Segment %1").arg(segment), Window);
+    auto *frame = new QGroupBox(ToQString(SegmentCaption(segment)), Window);
     frame->setObjectName(QStringLiteral("segmentFrame%1").arg(segment));
-    frame->setGeometry(left, top, FrameWidth, FrameHeight);
-    SegmentFrames[segment] = frame;
+    frame->setGeometry(ToQRect(SegmentFrameRect(segment, ToolbarHeight())));
+    SegmentFrames[segment] = HandleOf(frame);
 
-    auto *include = new QCheckBox(QStringLiteral("Inc"), Window);
+    auto *include = new QCheckBox(ToQString(IncludeBoxText), Window);
     include->setObjectName(QStringLiteral("includeBox%1").arg(segment));
-    include->setGeometry(left + 75, top + 20, 40, 25);
+    include->setGeometry(ToQRect(IncludeBoxRect(segment, ToolbarHeight())));
     AddTabStop(include);
     ReportClicks(include);
-    IncludeBoxes[segment] = include;
+    IncludeBoxes[segment] = HandleOf(include);
 
-    const QIcon offIcon(QPixmap::fromImage(ImageGreen));
+    const QIcon offIcon(PixmapOf(ImageGreen));
     for (int row = 1; row <= RowCount; ++row) {
         for (int column = 1; column <= ColumnCount; ++column) {
             auto *toggle = new QPushButton(Window);
             toggle->setObjectName(QStringLiteral("pixel_%1_%2_%3").arg(segment).arg(column).arg(row));
-            toggle->setAccessibleName(
-                QStringLiteral("Segment %1, Zeile %2, Spalte %3").arg(segment).arg(row).arg(column));
+            toggle->setAccessibleName(ToQString(PixelToggleName(segment, column, row)));
             toggle->setCheckable(true);
             toggle->setStyle(PixelStyle);
-            toggle->setGeometry(left + PixelPitch * column - 5, top + PixelPitch * row + 30, PixelSize, PixelSize);
+            toggle->setGeometry(ToQRect(PixelToggleRect(segment, column, row, ToolbarHeight())));
             toggle->setIcon(offIcon);
-            toggle->setIconSize(ImageGreen.size());
+            toggle->setIconSize(ImageOf(ImageGreen).size());
             AddTabStop(toggle);
             ReportClicks(toggle);
-            PixelButtons[segment][column][row] = toggle;
+            PixelButtons[segment][column][row] = HandleOf(toggle);
         }
     }
 }
@@ -218,35 +193,36 @@ void CreateActiveOptions()
     auto *group = new QButtonGroup(Window);
     group->setExclusive(true);
     for (int segment = 0; segment < SegmentCount; ++segment) {
-        auto *option = new QRadioButton(QStringLiteral("Aktiv"), Window);
+        auto *option = new QRadioButton(ToQString(ActiveOptionText), Window);
         option->setObjectName(QStringLiteral("activeOption%1").arg(segment));
-        option->setGeometry(SegmentLeft(segment) + 15, ToolbarHeight() + SegmentTop(segment) + 20, 50, 25);
+        option->setGeometry(ToQRect(ActiveOptionRect(segment, ToolbarHeight())));
         group->addButton(option, segment);
         AddTabStop(option);
         ReportClicks(option);
-        ActiveOptions[segment] = option;
+        ActiveOptions[segment] = HandleOf(option);
     }
 }
 
 void CreateOutputBox()
 {
-    OutputBox = new QTextEdit(Window);
-    OutputBox->setObjectName(QStringLiteral("outputBox"));
-    OutputBox->setGeometry(20, ToolbarHeight() + 495, 565, 80);
-    OutputBox->setLineWrapMode(QTextEdit::NoWrap);
-    OutputBox->setTabChangesFocus(false);
+    auto *box = new QTextEdit(Window);
+    OutputBox = HandleOf(box);
+    box->setObjectName(QStringLiteral("outputBox"));
+    box->setGeometry(ToQRect(OutputBoxRect(ToolbarHeight())));
+    box->setLineWrapMode(QTextEdit::NoWrap);
+    box->setTabChangesFocus(false);
     // The editor offers no menus and takes nothing by drag and drop.
-    OutputBox->setContextMenuPolicy(Qt::NoContextMenu);
-    OutputBox->setAcceptDrops(false);
-    OutputBox->viewport()->setAcceptDrops(false);
-    AddTabStop(OutputBox);
+    box->setContextMenuPolicy(Qt::NoContextMenu);
+    box->setAcceptDrops(false);
+    box->viewport()->setAcceptDrops(false);
+    AddTabStop(box);
 
-    QPalette palette = OutputBox->palette();
+    QPalette palette = box->palette();
     palette.setColor(QPalette::Base, QColor(255, 255, 255));
     // The selection stays visible while the box does not have the focus.
     for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-    OutputBox->setPalette(palette);
+    box->setPalette(palette);
 }
 
 void PlaceOnPrimaryScreen(QWidget *window)
@@ -258,41 +234,46 @@ void PlaceOnPrimaryScreen(QWidget *window)
     window->move(screen.x() + left, screen.y() + top);
 }
 
-} // namespace
-
-QImage LoadPicture(const QString &path)
+QString PicturePath(std::string_view folder, std::string_view name)
 {
-    return QImage(path);
+    return folder.empty() ? ToQString(name) : ToQString(folder) + QLatin1Char('/') + ToQString(name);
 }
 
-void LoadToolbarAndOffPictures()
+} // namespace
+
+// What a picture handle points to: the picture as loaded, and ready to draw.
+struct LoadedPicture {
+    QImage image;
+    QPixmap pixmap;
+};
+
+const QImage &ImageOf(PictureHandle picture)
 {
-    const auto toolbarPicture = [](int commandId) {
-        QImage picture = LoadPicture(ToolbarPictureFiles[commandId]);
-        if (!picture.isNull() && picture.size() != QSize(ToolbarPictureSize, ToolbarPictureSize))
-            picture = picture.scaled(ToolbarPictureSize, ToolbarPictureSize, Qt::IgnoreAspectRatio,
-                                     Qt::SmoothTransformation);
-        ToolbarPictures[commandId] = picture;
-    };
-    toolbarPicture(0);
-    ImageGreen = LoadPicture(ImageGreenFile);
-    for (int commandId : {1, 2, 3, 4, 5})
-        toolbarPicture(commandId);
+    static const QImage empty;
+    return picture ? reinterpret_cast<const LoadedPicture *>(picture)->image : empty;
+}
+
+const QPixmap &PixmapOf(PictureHandle picture)
+{
+    static const QPixmap empty;
+    return picture ? reinterpret_cast<const LoadedPicture *>(picture)->pixmap : empty;
+}
+
+PictureHandle LoadPicture(std::string_view folder, std::string_view name, PictureFormat format)
+{
+    QImage image(PicturePath(folder, name));
+    if (image.isNull())
+        return nullptr;
+    if (format == PictureFormat::Icon && image.size() != QSize(ToolbarPictureSize, ToolbarPictureSize))
+        image = image.scaled(ToolbarPictureSize, ToolbarPictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Kept until the program ends, like every picture.
+    auto *picture = new LoadedPicture{image, QPixmap::fromImage(image)};
+    return reinterpret_cast<PictureHandle>(picture);
 }
 
 int ToolbarHeight()
 {
     return Toolbar->geometry().height();
-}
-
-int SegmentLeft(int segment)
-{
-    return 20 + 145 * (segment % 4);
-}
-
-int SegmentTop(int segment)
-{
-    return segment < 4 ? 10 : 250;
 }
 
 void OpenMainWindow(int x, int y, int width, int height)
@@ -301,10 +282,10 @@ void OpenMainWindow(int x, int y, int width, int height)
     Window = new PixkorWindow;
     PixelStyle = new PixelToggleStyle;
     PixelStyle->setParent(Window);
-    MainWindow = Window;
+    MainWindow = WindowHandleOf(Window);
     TabStops.clear();
     Window->setObjectName(QStringLiteral("mainWindow"));
-    Window->setWindowTitle(QStringLiteral("Pixkor"));
+    Window->setWindowTitle(ToQString(WindowTitle));
     Window->setWindowIcon(QIcon(QStringLiteral(":/pixkor.png")));
     Window->setAttribute(Qt::WA_AlwaysShowToolTips);
     Window->setGeometry(x, y, width, height);
@@ -327,8 +308,15 @@ void OpenMainWindow(int x, int y, int width, int height)
     Window->activateWindow();
 }
 
-void SetPressedPicture(QPushButton *toggle, const QPixmap &picture)
+void RunEventLoop()
 {
+    QApplication::exec();
+}
+
+void SetPressedPicture(ControlHandle control, PictureHandle onPicture)
+{
+    auto *toggle = static_cast<QPushButton *>(WidgetOf(control));
+    const QPixmap &picture = PixmapOf(onPicture);
     QIcon icon = toggle->icon();
     // Without an off picture QIcon would show the on picture in both states;
     // an off toggle without its picture is a plain button face instead.

@@ -3,7 +3,8 @@
 
 #include "editing/grid.h"
 #include "shell/events.h"
-#include "shell/mainwindow.h"
+#include "qt/qtfrontend.h"
+#include "shell/startup.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,12 +31,12 @@ void tst_Startup::withoutPictures()
     QVERIFY(QDir::setCurrent(empty.path()));
 
     StartPixkor();
-    QVERIFY(QTest::qWaitForWindowExposed(MainWindow));
+    QVERIFY(QTest::qWaitForWindowExposed(MainWidget()));
 
-    QVERIFY(ImageGreen.isNull());
-    QVERIFY(ImageBlack.isNull());
-    for (const QImage &picture : ToolbarPictures)
-        QVERIFY(picture.isNull());
+    QVERIFY(ImageOf(ImageGreen).isNull());
+    QVERIFY(ImageOf(ImageBlack).isNull());
+    for (PictureHandle picture : ToolbarPictures)
+        QVERIFY(ImageOf(picture).isNull());
 
     const QStringList labels = {"Neu", "Laden", "Speichern", "Speichern unter...", "", "Kopieren", "Invers"};
     const QList<QAction *> actions = Toolbar->actions();
@@ -49,20 +50,20 @@ void tst_Startup::withoutPictures()
     }
 
     for (int segment = 0; segment < SegmentCount; ++segment) {
-        QVERIFY(SegmentFrames[segment] && SegmentFrames[segment]->isVisible());
-        QVERIFY(IncludeBoxes[segment] && IncludeBoxes[segment]->isVisible());
-        QVERIFY(ActiveOptions[segment] && ActiveOptions[segment]->isVisible());
+        QVERIFY(SegmentFrame(segment) && SegmentFrame(segment)->isVisible());
+        QVERIFY(IncludeBox(segment) && IncludeBox(segment)->isVisible());
+        QVERIFY(ActiveOption(segment) && ActiveOption(segment)->isVisible());
         for (int row = 1; row <= RowCount; ++row)
             for (int column = 1; column <= ColumnCount; ++column) {
-                QPushButton *toggle = PixelButtons[segment][column][row];
+                QPushButton *toggle = PixelToggle(segment, column, row);
                 QVERIFY(toggle && toggle->isVisible());
                 QVERIFY(toggle->icon().isNull());
             }
     }
-    QVERIFY(OutputBox && OutputBox->isVisible());
+    QVERIFY(OutputTextBox() && OutputTextBox()->isVisible());
 
     // Still a working editor.
-    QTest::mouseClick(PixelButtons[4][1][1], Qt::LeftButton);
+    QTest::mouseClick(PixelToggle(4, 1, 1), Qt::LeftButton);
     QVERIFY(PixelState(4, 1, 1));
     QCOMPARE(ActiveSegment(), 4);
 }

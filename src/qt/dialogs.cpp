@@ -1,11 +1,17 @@
 #include "dialogs.h"
 
+#include "../definition/filecommands.h"
 #include "../editing/grid.h"
+#include "qtfrontend.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStandardPaths>
+#include <QTranslator>
 
 std::optional<QString> NextFileName;
 bool RecordMessages = false;
@@ -26,14 +32,14 @@ QString StartFolder()
 
 // Qt's own dialog rather than the desktop's, so it behaves the same everywhere.
 // A fresh dialog each time: the first filter, an empty name field.
-QString ChooseFile(QFileDialog::AcceptMode mode, const QString &title, const QString &filter)
+std::string ChooseFile(QFileDialog::AcceptMode mode, std::string_view title, std::string_view filter)
 {
     if (NextFileName) {
         const QString answer = *NextFileName;
         NextFileName.reset();
-        return answer;
+        return ToUtf8(answer);
     }
-    QFileDialog dialog(MainWindow, title, StartFolder());
+    QFileDialog dialog(MainWidget(), ToQString(title), StartFolder());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -41,18 +47,17 @@ QString ChooseFile(QFileDialog::AcceptMode mode, const QString &title, const QSt
     dialog.setNameFilters(NameFiltersOf(filter));
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles().value(0);
+    return ToUtf8(dialog.selectedFiles().value(0));
 }
 
 } // namespace
 
-QStringList NameFiltersOf(const QString &filter)
+QStringList NameFiltersOf(std::string_view filter)
 {
-    const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString &label = parts[i];
-        const QString &pattern = parts[i + 1];
+    for (const FileFilterEntry &entry : SplitFileFilter(filter)) {
+        const QString label = ToQString(entry.label);
+        const QString pattern = ToQString(entry.pattern);
         // Qt reads the patterns from the parentheses of the label.
         filters << (label.contains(QLatin1Char('(') + pattern + QLatin1Char(')'))
                         ? label
@@ -61,22 +66,31 @@ QStringList NameFiltersOf(const QString &filter)
     return filters;
 }
 
-QString ChooseFileToLoad(const QString &title, const QString &filter)
+std::string ChooseFileToLoad(std::string_view title, std::string_view filter)
 {
     return ChooseFile(QFileDialog::AcceptOpen, title, filter);
 }
 
-QString ChooseFileToSave(const QString &title, const QString &filter)
+std::string ChooseFileToSave(std::string_view title, std::string_view filter)
 {
     return ChooseFile(QFileDialog::AcceptSave, title, filter);
 }
 
-void ShowMessage(QMessageBox::Icon icon, const QString &caption, const QString &text)
+void ShowMessage(MessageIcon icon, std::string_view caption, std::string_view text)
 {
+    const QMessageBox::Icon shown = icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon;
     if (RecordMessages) {
-        LastMessage = ShownMessage{icon, caption, text};
+        LastMessage = ShownMessage{shown, ToQString(caption), ToQString(text)};
         return;
     }
-    QMessageBox box(icon, caption, text, QMessageBox::Ok, MainWindow);
+    QMessageBox box(shown, ToQString(caption), ToQString(text), QMessageBox::Ok, MainWidget());
     box.exec();
+}
+
+void InstallGermanToolkitTexts()
+{
+    auto *texts = new QTranslator(QCoreApplication::instance());
+    if (texts->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(texts);
 }

@@ -1,4 +1,5 @@
-#include "shell/events.h"
+#include "../shell/startup.h"
+#include "qtfrontend.h"
 
 #include <QApplication>
 
@@ -8,7 +9,5 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Pixkor"));
     InstallGermanToolkitTexts();
-    StartPixkor();
-    app.exec();
-    return 0;
+    return RunPixkor();
 }

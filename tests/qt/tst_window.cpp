@@ -3,7 +3,8 @@
 
 #include "editing/grid.h"
 #include "shell/events.h"
-#include "shell/mainwindow.h"
+#include "qt/qtfrontend.h"
+#include "shell/startup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,7 +59,7 @@ private:
 void tst_Window::initTestCase()
 {
     StartPixkor();
-    QVERIFY(QTest::qWaitForWindowActive(MainWindow));
+    QVERIFY(QTest::qWaitForWindowActive(MainWidget()));
     T = Toolbar->geometry().bottom() + 1;
 }
 
@@ -75,18 +76,18 @@ void tst_Window::startsWithNoFocusedControl()
 
 void tst_Window::windowFrame()
 {
-    QCOMPARE(MainWindow->windowTitle(), QStringLiteral("Pixkor"));
-    QCOMPARE(MainWindow->size(), QSize(600, 650));
-    QCOMPARE(MainWindow->minimumSize(), QSize(600, 650));
-    QCOMPARE(MainWindow->maximumSize(), QSize(600, 650));
-    const Qt::WindowFlags flags = MainWindow->windowFlags();
+    QCOMPARE(MainWidget()->windowTitle(), QStringLiteral("Pixkor"));
+    QCOMPARE(MainWidget()->size(), QSize(600, 650));
+    QCOMPARE(MainWidget()->minimumSize(), QSize(600, 650));
+    QCOMPARE(MainWidget()->maximumSize(), QSize(600, 650));
+    const Qt::WindowFlags flags = MainWidget()->windowFlags();
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!MainWindow->windowIcon().isNull());
+    QVERIFY(!MainWidget()->windowIcon().isNull());
 
-    const QRect screen = MainWindow->screen()->geometry();
-    const QRect outer = MainWindow->frameGeometry();
+    const QRect screen = MainWidget()->screen()->geometry();
+    const QRect outer = MainWidget()->frameGeometry();
     QCOMPARE(outer.left() - screen.left(), (screen.width() - outer.width()) / 2);
     QCOMPARE(outer.top() - screen.top(), (screen.height() - outer.height()) / 2);
 }
@@ -111,16 +112,16 @@ void tst_Window::segmentLayout()
 
     QCOMPARE(SegmentLeft(segment), left);
     QCOMPARE(SegmentTop(segment), top);
-    QCOMPARE(SegmentFrames[segment]->geometry(), QRect(left, y, 130, 230));
-    QCOMPARE(SegmentFrames[segment]->title(), QStringLiteral("Segment %1").arg(segment));
-    QCOMPARE(IncludeBoxes[segment]->geometry(), QRect(left + 75, y + 20, 40, 25));
-    QCOMPARE(IncludeBoxes[segment]->text(), QStringLiteral("Inc"));
-    QCOMPARE(ActiveOptions[segment]->geometry(), QRect(left + 15, y + 20, 50, 25));
-    QCOMPARE(ActiveOptions[segment]->text(), QStringLiteral("Aktiv"));
+    QCOMPARE(SegmentFrame(segment)->geometry(), QRect(left, y, 130, 230));
+    QCOMPARE(SegmentFrame(segment)->title(), QStringLiteral("Segment %1").arg(segment));
+    QCOMPARE(IncludeBox(segment)->geometry(), QRect(left + 75, y + 20, 40, 25));
+    QCOMPARE(IncludeBox(segment)->text(), QStringLiteral("Inc"));
+    QCOMPARE(ActiveOption(segment)->geometry(), QRect(left + 15, y + 20, 50, 25));
+    QCOMPARE(ActiveOption(segment)->text(), QStringLiteral("Aktiv"));
 
     for (int row = 1; row <= 8; ++row) {
         for (int column = 1; column <= 5; ++column) {
-            QPushButton *toggle = PixelButtons[segment][column][row];
+            QPushButton *toggle = PixelToggle(segment, column, row);
             QVERIFY(toggle);
             QCOMPARE(toggle->geometry(), QRect(left + 20 * column - 5, y + 20 * row + 30, 18, 18));
             QVERIFY(toggle->isCheckable());
@@ -128,28 +129,28 @@ void tst_Window::segmentLayout()
             // Both pictures at their own size, never scaled.
             QCOMPARE(toggle->iconSize(), QSize(14, 14));
             QCOMPARE(toggle->icon().pixmap(QSize(14, 14), QIcon::Normal, QIcon::Off).toImage(),
-                     ImageGreen.convertToFormat(QImage::Format_RGB32));
+                     ImageOf(ImageGreen).convertToFormat(QImage::Format_RGB32));
             QCOMPARE(toggle->icon().pixmap(QSize(14, 14), QIcon::Normal, QIcon::On).toImage(),
-                     ImageBlack.convertToFormat(QImage::Format_RGB32));
+                     ImageOf(ImageBlack).convertToFormat(QImage::Format_RGB32));
         }
     }
     for (int index = 0; index <= 8; ++index) {
-        QVERIFY(!PixelButtons[segment][0][index]);
-        QVERIFY(!PixelButtons[segment][index < 6 ? index : 0][0]);
+        QVERIFY(!PixelToggle(segment, 0, index));
+        QVERIFY(!PixelToggle(segment, index < 6 ? index : 0, 0));
     }
 }
 
 void tst_Window::outputBox()
 {
-    QCOMPARE(OutputBox->geometry(), QRect(20, T + 495, 565, 80));
-    QCOMPARE(OutputBox->lineWrapMode(), QTextEdit::NoWrap);
-    QVERIFY(!OutputBox->isReadOnly());
-    QCOMPARE(OutputBox->palette().color(QPalette::Base).rgb(), qRgb(255, 255, 255));
-    QCOMPARE(OutputBox->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-    QCOMPARE(OutputBox->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-    QCOMPARE(OutputBox->contextMenuPolicy(), Qt::NoContextMenu);
-    QVERIFY(!OutputBox->acceptDrops());
-    QVERIFY(!OutputBox->viewport()->acceptDrops());
+    QCOMPARE(OutputTextBox()->geometry(), QRect(20, T + 495, 565, 80));
+    QCOMPARE(OutputTextBox()->lineWrapMode(), QTextEdit::NoWrap);
+    QVERIFY(!OutputTextBox()->isReadOnly());
+    QCOMPARE(OutputTextBox()->palette().color(QPalette::Base).rgb(), qRgb(255, 255, 255));
+    QCOMPARE(OutputTextBox()->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QCOMPARE(OutputTextBox()->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QCOMPARE(OutputTextBox()->contextMenuPolicy(), Qt::NoContextMenu);
+    QVERIFY(!OutputTextBox()->acceptDrops());
+    QVERIFY(!OutputTextBox()->viewport()->acceptDrops());
 }
 
 void tst_Window::everythingInsideClientArea()
@@ -157,7 +158,7 @@ void tst_Window::everythingInsideClientArea()
     const QRect client(0, 0, 600, 650);
     QCOMPARE(Toolbar->geometry().topLeft(), QPoint(0, 0));
     QCOMPARE(Toolbar->width(), 600);
-    const QList<QWidget *> children = MainWindow->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    const QList<QWidget *> children = MainWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     QVERIFY(children.size() > 8 * (1 + 1 + 40 + 1) + 1);
     for (QWidget *child : children)
         QVERIFY2(client.contains(child->geometry()), qPrintable(child->objectName()));
@@ -184,7 +185,7 @@ void tst_Window::toolbar()
     QCOMPARE(Toolbar->iconSize(), QSize(24, 24));
     QCOMPARE(Toolbar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
     // Tooltips show even while another program's window is active.
-    QVERIFY(MainWindow->testAttribute(Qt::WA_AlwaysShowToolTips));
+    QVERIFY(MainWidget()->testAttribute(Qt::WA_AlwaysShowToolTips));
     for (int place = 0; place < actions.size(); ++place) {
         QAction *action = actions[place];
         if (!expected[place].label) {
@@ -198,7 +199,7 @@ void tst_Window::toolbar()
         QVERIFY(!action->isCheckable());
         QCOMPARE(button->focusPolicy(), Qt::NoFocus);
         QVERIFY(!button->objectName().isEmpty());
-        const QImage picture = ToolbarPictures[expected[place].commandId];
+        const QImage picture = ImageOf(ToolbarPictures[expected[place].commandId]);
         QCOMPARE(picture.size(), QSize(24, 24));
         QCOMPARE(action->icon().pixmap(QSize(24, 24)).toImage().convertToFormat(QImage::Format_ARGB32),
                  picture.convertToFormat(QImage::Format_ARGB32));
@@ -210,40 +211,40 @@ void tst_Window::startState()
     // The blank grid applied in init() is what the window starts with; check
     // the state the window itself reports rather than the value we put in.
     for (int segment = 0; segment < 8; ++segment) {
-        QVERIFY(!IncludeBoxes[segment]->isChecked());
-        QCOMPARE(ActiveOptions[segment]->isChecked(), segment == 0);
+        QVERIFY(!IncludeBox(segment)->isChecked());
+        QCOMPARE(ActiveOption(segment)->isChecked(), segment == 0);
         for (int row = 1; row <= 8; ++row)
             for (int column = 1; column <= 5; ++column)
-                QVERIFY(!PixelButtons[segment][column][row]->isChecked());
+                QVERIFY(!PixelToggle(segment, column, row)->isChecked());
     }
-    QVERIFY(OutputBox->toPlainText().isEmpty());
-    QVERIFY(CurrentFileName.isEmpty());
+    QVERIFY(OutputTextBox()->toPlainText().isEmpty());
+    QVERIFY(CurrentFileName.empty());
 }
 
 void tst_Window::namesForAutomation()
 {
-    QCOMPARE(PixelButtons[3][4][2]->accessibleName(), QStringLiteral("Segment 3, Zeile 2, Spalte 4"));
-    QCOMPARE(PixelButtons[0][1][8]->accessibleName(), QStringLiteral("Segment 0, Zeile 8, Spalte 1"));
+    QCOMPARE(PixelToggle(3, 4, 2)->accessibleName(), QStringLiteral("Segment 3, Zeile 2, Spalte 4"));
+    QCOMPARE(PixelToggle(0, 1, 8)->accessibleName(), QStringLiteral("Segment 0, Zeile 8, Spalte 1"));
     QSet<QString> names;
-    for (QWidget *child : MainWindow->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget *child : MainWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         QVERIFY2(!child->objectName().isEmpty(), child->metaObject()->className());
         names.insert(child->objectName());
     }
-    QCOMPARE(names.size(), MainWindow->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size());
+    QCOMPARE(names.size(), MainWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size());
 }
 
 void tst_Window::clickOnPixelFlipsItAndActivatesItsSegment()
 {
-    ActiveOptions[2]->click();
+    ActiveOption(2)->click();
     QCOMPARE(ActiveSegment(), 2);
     const GridSnapshot before = TakeGridSnapshot();
 
-    QPushButton *toggle = PixelButtons[5][3][4];
+    QPushButton *toggle = PixelToggle(5, 3, 4);
     QTest::mouseClick(toggle, Qt::LeftButton);
     QVERIFY(toggle->isChecked());
     QCOMPARE(ActiveSegment(), 5);
-    QVERIFY(ActiveOptions[5]->isChecked());
-    QVERIFY(!ActiveOptions[2]->isChecked());
+    QVERIFY(ActiveOption(5)->isChecked());
+    QVERIFY(!ActiveOption(2)->isChecked());
 
     GridSnapshot expected = before;
     expected.setPixel(5, 3, 4, true);
@@ -257,7 +258,7 @@ void tst_Window::clickOnPixelFlipsItAndActivatesItsSegment()
 
 void tst_Window::spaceOnFocusedToggle()
 {
-    QPushButton *toggle = PixelButtons[6][5][8];
+    QPushButton *toggle = PixelToggle(6, 5, 8);
     toggle->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), toggle);
     QTest::keyClick(toggle, Qt::Key_Space);
@@ -272,14 +273,14 @@ static QRect OnPictureIn(QPushButton *toggle)
     QRect box;
     for (int y = 0; y < face.height(); ++y)
         for (int x = 0; x < face.width(); ++x)
-            if (face.pixelColor(x, y) == ImageBlack.pixelColor(7, 7))
+            if (face.pixelColor(x, y) == ImageOf(ImageBlack).pixelColor(7, 7))
                 box |= QRect(x, y, 1, 1);
     return box;
 }
 
 void tst_Window::heldDownToggleShowsOnPicture()
 {
-    QPushButton *toggle = PixelButtons[1][2][2];
+    QPushButton *toggle = PixelToggle(1, 2, 2);
     QVERIFY(OnPictureIn(toggle).isEmpty());
 
     QTest::mousePress(toggle, Qt::LeftButton);
@@ -314,10 +315,10 @@ void tst_Window::clickChangesOnlyThatControl()
     GridSnapshot expected = TakeGridSnapshot();
 
     if (control == "include") {
-        QTest::mouseClick(IncludeBoxes[segment], Qt::LeftButton);
+        QTest::mouseClick(IncludeBox(segment), Qt::LeftButton);
         expected.includeFlags[segment] = true;
     } else {
-        QTest::mouseClick(ActiveOptions[segment], Qt::LeftButton);
+        QTest::mouseClick(ActiveOption(segment), Qt::LeftButton);
         expected.activeSegment = segment;
     }
     QCOMPARE(TakeGridSnapshot(), expected);
@@ -329,18 +330,18 @@ void tst_Window::programChangesRaiseNoEvents()
     SetPixelState(5, 1, 1, true);
     SetIncludeFlag(7, true);
     QCOMPARE(ActiveSegment(), 2);
-    QVERIFY(PixelButtons[5][1][1]->isChecked());
-    QVERIFY(IncludeBoxes[7]->isChecked());
+    QVERIFY(PixelToggle(5, 1, 1)->isChecked());
+    QVERIFY(IncludeBox(7)->isChecked());
 }
 
 void tst_Window::activeSegmentWithNoneSelected()
 {
     SelectSegment(4);
     QCOMPARE(ActiveSegment(), 4);
-    QButtonGroup *group = ActiveOptions[0]->group();
+    QButtonGroup *group = ActiveOption(0)->group();
     QVERIFY(group);
     group->setExclusive(false);
-    ActiveOptions[4]->setChecked(false);
+    ActiveOption(4)->setChecked(false);
     QCOMPARE(ActiveSegment(), 0);
     group->setExclusive(true);
 }
@@ -349,21 +350,21 @@ QList<QWidget *> tst_Window::expectedTabChain()
 {
     QList<QWidget *> chain;
     for (int segment = 0; segment < 8; ++segment) {
-        chain << IncludeBoxes[segment];
+        chain << IncludeBox(segment);
         for (int row = 1; row <= 8; ++row)
             for (int column = 1; column <= 5; ++column)
-                chain << PixelButtons[segment][column][row];
+                chain << PixelToggle(segment, column, row);
     }
     for (int segment = 0; segment < 8; ++segment)
-        chain << ActiveOptions[segment];
-    chain << OutputBox;
+        chain << ActiveOption(segment);
+    chain << OutputTextBox();
     return chain;
 }
 
 void tst_Window::tabVisitsEveryStopInCreationOrder()
 {
-    MainWindow->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), MainWindow);
+    MainWidget()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), MainWidget());
     const QList<QWidget *> chain = expectedTabChain();
     QCOMPARE(chain.size(), 8 + 320 + 8 + 1);
     for (QWidget *expected : chain) {
@@ -374,8 +375,8 @@ void tst_Window::tabVisitsEveryStopInCreationOrder()
 
 void tst_Window::shiftTabGoesBackAndWraps()
 {
-    MainWindow->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), MainWindow);
+    MainWidget()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), MainWidget());
     QList<QWidget *> chain = expectedTabChain();
     std::reverse(chain.begin(), chain.end());
     // From nowhere to the output box, back through everything, then round again.
@@ -384,20 +385,20 @@ void tst_Window::shiftTabGoesBackAndWraps()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), expected);
     }
-    QVERIFY(OutputBox->toPlainText().isEmpty());
+    QVERIFY(OutputTextBox()->toPlainText().isEmpty());
 }
 
 void tst_Window::tabInOutputBoxIsTyped()
 {
-    OutputBox->clear();
-    OutputBox->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), OutputBox);
-    QTest::keyClicks(OutputBox, "a");
-    QTest::keyClick(OutputBox, Qt::Key_Tab);
-    QTest::keyClicks(OutputBox, "b");
-    QCOMPARE(OutputBox->toPlainText(), QStringLiteral("a\tb"));
-    QCOMPARE(QApplication::focusWidget(), OutputBox);
-    OutputBox->clear();
+    OutputTextBox()->clear();
+    OutputTextBox()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), OutputTextBox());
+    QTest::keyClicks(OutputTextBox(), "a");
+    QTest::keyClick(OutputTextBox(), Qt::Key_Tab);
+    QTest::keyClicks(OutputTextBox(), "b");
+    QCOMPARE(OutputTextBox()->toPlainText(), QStringLiteral("a\tb"));
+    QCOMPARE(QApplication::focusWidget(), OutputTextBox());
+    OutputTextBox()->clear();
 }
 
 void tst_Window::arrowKeysKeepTheFocus_data()
@@ -416,9 +417,9 @@ void tst_Window::arrowKeysKeepTheFocus()
 {
     QFETCH(QString, control);
     QFETCH(int, key);
-    QWidget *focused = control == "toggle"    ? static_cast<QWidget *>(PixelButtons[2][3][4])
-                       : control == "include" ? static_cast<QWidget *>(IncludeBoxes[2])
-                                              : static_cast<QWidget *>(ActiveOptions[2]);
+    QWidget *focused = control == "toggle"    ? static_cast<QWidget *>(PixelToggle(2, 3, 4))
+                       : control == "include" ? static_cast<QWidget *>(IncludeBox(2))
+                                              : static_cast<QWidget *>(ActiveOption(2));
     SelectSegment(2);
     const GridSnapshot before = TakeGridSnapshot();
     focused->setFocus();
