@@ -11,18 +11,68 @@ const std::string_view SaveDialogTitle = "Bitte Datei zum Speichern auswählen";
 
 namespace {
 
-void ReportFileError(std::string_view sentence, const std::string &path)
+// Longer paths are shortened in their middle, so that the message box keeps
+// a normal size.
+constexpr std::size_t LongestShownPath = 100;
+
+void ReportFileError(std::string_view sentence, const std::string &path, const FileResult &result)
 {
-    ShowMessage(MessageIcon::Warning, "Fehler", std::string(sentence) + '\n' + path);
+    ShowMessage(MessageIcon::Warning, "Fehler",
+                std::string(sentence) + '\n' + ShortenedPath(path, LongestShownPath) + '\n' + FileProblemText(result));
 }
 
 void WriteCurrentFile()
 {
-    if (!WriteDefinitionFile())
-        ReportFileError("Die Datei konnte nicht gespeichert werden:", CurrentFileName);
+    const FileResult result = WriteDefinitionFile();
+    if (!result)
+        ReportFileError("Die Datei konnte nicht gespeichert werden:", CurrentFileName, result);
+}
+
+bool IsContinuationByte(char byte)
+{
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
 } // namespace
+
+std::string FileProblemText(const FileResult &result)
+{
+    switch (result.problem) {
+    case FileProblem::None:
+        return {};
+    case FileProblem::NotFound:
+        return "Der Ordner existiert nicht.";
+    case FileProblem::AccessDenied:
+        return "Zugriff verweigert.";
+    case FileProblem::IsFolder:
+        return "Das Ziel ist ein Ordner.";
+    case FileProblem::NotPlainFile:
+        return "Das Ziel ist keine gewöhnliche Datei.";
+    case FileProblem::NoSpace:
+        return "Kein Speicherplatz auf dem Datenträger.";
+    case FileProblem::ReadOnlyFileSystem:
+        return "Schreibgeschütztes Dateisystem.";
+    case FileProblem::PathTooLong:
+        return "Der Pfad ist zu lang.";
+    case FileProblem::Other:
+        break;
+    }
+    return result.systemText.empty() ? "Unbekannter Fehler." : result.systemText;
+}
+
+// Counted in characters, not bytes, and never cut inside one.
+std::string ShortenedPath(const std::string &path, std::size_t longest)
+{
+    std::vector<std::size_t> starts; // where each character begins
+    for (std::size_t at = 0; at < path.size(); ++at)
+        if (!IsContinuationByte(path[at]))
+            starts.push_back(at);
+    if (starts.size() <= longest || longest < 3)
+        return path;
+    const std::size_t tail = (longest - 1) / 2;
+    const std::size_t head = longest - 1 - tail;
+    return path.substr(0, starts[head]) + "…" + path.substr(starts[starts.size() - tail]);
+}
 
 FileResult WriteDefinitionFile()
 {
@@ -67,7 +117,7 @@ void LoadCommand()
     // meant to load.
     const std::string path = CurrentFileName;
     CurrentFileName.clear();
-    ReportFileError("Die Datei konnte nicht gelesen werden:", path);
+    ReportFileError("Die Datei konnte nicht gelesen werden:", path, result);
 }
 
 void SaveCommand()

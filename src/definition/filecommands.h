@@ -25,6 +25,13 @@ std::vector<FileFilterEntry> SplitFileFilter(std::string_view filter);
 FileResult WriteDefinitionFile();
 FileResult ReadDefinitionFile(const std::string &path);
 
+// Why a file operation failed, in a sentence of the program's own, or the
+// system's words where the program has none.
+std::string FileProblemText(const FileResult &result);
+// The path itself when it has at most `longest` characters, else its start
+// and its end around a "…", `longest` characters in all.
+std::string ShortenedPath(const std::string &path, std::size_t longest);
+
 void LoadCommand();
 void SaveCommand();
 void SaveAsCommand();

@@ -10,6 +10,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -138,33 +139,102 @@ mode_t CreationMode()
     return 0666 & ~mask;
 }
 
+// Makes a temporary file beside the target what the existing one is (owner,
+// group, permission bits), as far as that can be done. False when it cannot,
+// so that replacing the file would change it.
+bool TakeOverIdentity(int fd, const struct stat &existing)
+{
+    struct stat made;
+    if (::fstat(fd, &made) != 0)
+        return false;
+    if ((made.st_uid != existing.st_uid || made.st_gid != existing.st_gid)
+        && ::fchown(fd, existing.st_uid, existing.st_gid) != 0)
+        return false;
+    // After the owner: a change of owner clears the set-id bits.
+    return ::fchmod(fd, existing.st_mode & 07777) == 0;
+}
+
+// Extended attributes (ACLs and security labels among them) do not pass to a
+// new file; a file that has any is written where it stands.
+bool HasExtendedAttributes(const std::string &path)
+{
+    const ssize_t size = ::listxattr(path.c_str(), nullptr, 0);
+    return size > 0;
+}
+
+enum class Replaced { Done, Failed, WouldChangeTheFile };
+
 // The new content goes to a file beside the old one, reaches the disk, and
 // only then takes the old one's name in one step: the old content stays
 // whole until the new one is complete.
-FileResult ReplaceFile(const std::string &target, const struct stat *existing, std::string_view bytes)
+Replaced ReplaceFile(const std::string &target, const struct stat *existing, std::string_view bytes,
+                     FileResult &result)
 {
     std::string temporary = FolderOf(target) + "/." + NameOf(target) + ".XXXXXX";
     Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (file.get() < 0)
-        return LastFailure();
-    const auto failed = [&temporary](int error) {
+    if (file.get() < 0) {
+        // A folder that takes no new file may still hold a file that can be written.
+        if (existing && (errno == EACCES || errno == EPERM || errno == EROFS))
+            return Replaced::WouldChangeTheFile;
+        result = LastFailure();
+        return Replaced::Failed;
+    }
+    const auto failed = [&](int error) {
         ::unlink(temporary.c_str());
-        return Failure(error);
+        result = Failure(error);
+        return Replaced::Failed;
     };
-    const mode_t mode = existing ? existing->st_mode & 07777 : CreationMode();
-    if (::fchmod(file.get(), mode) != 0)
+    if (existing) {
+        if (!TakeOverIdentity(file.get(), *existing)) {
+            ::unlink(temporary.c_str());
+            return Replaced::WouldChangeTheFile;
+        }
+    } else if (::fchmod(file.get(), CreationMode()) != 0) {
         return failed(errno);
+    }
     if (!WriteAll(file.get(), bytes) || ::fsync(file.get()) != 0)
         return failed(errno);
     if (!file.close())
         return failed(errno);
     if (::rename(temporary.c_str(), target.c_str()) != 0)
         return failed(errno);
+    return Replaced::Done;
+}
+
+// Writing into the file itself keeps everything it is. The room for the new
+// content is taken before the first byte changes, so a full disk leaves the
+// old content as it was.
+FileResult WriteInPlace(const std::string &target, std::string_view bytes)
+{
+    Descriptor file(OpenWithoutWaiting(target.c_str(), O_WRONLY | O_CREAT, CreationMode()));
+    if (file.get() < 0)
+        return LastFailure();
+    const off_t size = off_t(bytes.size());
+    if (size > 0) {
+        const int error = ::posix_fallocate(file.get(), 0, size);
+        if (error != 0)
+            return Failure(error);
+    }
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count = ::pwrite(file.get(), bytes.data() + written, bytes.size() - written, off_t(written));
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            return LastFailure();
+        }
+        written += std::size_t(count);
+    }
+    if (::ftruncate(file.get(), size) != 0 || ::fsync(file.get()) != 0 || !file.close())
+        return LastFailure();
     return {};
 }
 
 } // namespace
 
+// A file is replaced when nothing of it gets lost that way, else written in
+// place: a second hard link, an owner or group this process cannot give a new
+// file, extended attributes, or a folder that takes no new file.
 FileResult WriteWholeFile(const std::string &path, std::string_view bytes)
 {
     const std::string target = ResolvedTarget(path);
@@ -172,7 +242,14 @@ FileResult WriteWholeFile(const std::string &path, std::string_view bytes)
     if (::stat(target.c_str(), &existing) != 0) {
         if (errno != ENOENT)
             return LastFailure();
-        return ReplaceFile(target, nullptr, bytes);
+        struct stat link;
+        // A link to a file that does not exist yet: create it where the link
+        // points, and the link stays.
+        if (::lstat(target.c_str(), &link) == 0 && S_ISLNK(link.st_mode))
+            return WriteInPlace(target, bytes);
+        FileResult result;
+        ReplaceFile(target, nullptr, bytes, result);
+        return result;
     }
     if (S_ISDIR(existing.st_mode))
         return Failure(EISDIR);
@@ -181,7 +258,7 @@ FileResult WriteWholeFile(const std::string &path, std::string_view bytes)
     if (!S_ISREG(existing.st_mode)) {
         Descriptor device(OpenWithoutWaiting(target.c_str(), O_WRONLY));
         if (device.get() < 0)
-            return LastFailure();
+            return errno == ENXIO ? FileResult{FileProblem::NotPlainFile, std::strerror(errno)} : LastFailure();
         if (!WriteAll(device.get(), bytes) || !device.close())
             return LastFailure();
         return {};
@@ -189,7 +266,12 @@ FileResult WriteWholeFile(const std::string &path, std::string_view bytes)
     // A file the user may not write is not replaced behind its back.
     if (::access(target.c_str(), W_OK) != 0)
         return LastFailure();
-    return ReplaceFile(target, &existing, bytes);
+    if (existing.st_nlink > 1 || HasExtendedAttributes(target))
+        return WriteInPlace(target, bytes);
+    FileResult result;
+    if (ReplaceFile(target, &existing, bytes, result) == Replaced::WouldChangeTheFile)
+        return WriteInPlace(target, bytes);
+    return result;
 }
 
 FileResult ReadFileInPieces(const std::string &path, const std::function<void(std::string_view)> &take)

@@ -413,6 +413,7 @@ TEST_F(Commands, NonAsciiPathsAreKeptAsTheyAre)
 struct FailedSave {
     const char *name;
     bool needsOrdinaryUser;
+    const char *reason;
 };
 
 class FailedSaves : public ProgramTest, public ::testing::WithParamInterface<FailedSave> {};
@@ -444,10 +445,14 @@ TEST_P(FailedSaves, AreReportedAndKeepTheOldFile)
         oldFile = path = folder.path("schreibgeschuetzt.inc");
         WriteContents(oldFile, old);
         std::filesystem::permissions(oldFile, std::filesystem::perms::owner_read);
+    } else if (kind == "pipe without reader") {
+        path = folder.path("rohr.inc");
+        ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    } else if (kind == "name too long") {
+        path = folder.path(std::string(300, 'x') + ".inc");
     } else {
         std::filesystem::create_directory(folder.path("nurlesen"));
-        oldFile = path = folder.path("nurlesen/zeichen.inc");
-        WriteContents(oldFile, old);
+        path = folder.path("nurlesen/zeichen.inc");
         std::filesystem::permissions(folder.path("nurlesen"),
                                      std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     }
@@ -459,7 +464,8 @@ TEST_P(FailedSaves, AreReportedAndKeepTheOldFile)
 
     ASSERT_EQ(Memory::MessagesShown.size(), 1u);
     EXPECT_EQ(Memory::MessagesShown[0].caption, "Fehler");
-    EXPECT_EQ(Memory::MessagesShown[0].text, "Die Datei konnte nicht gespeichert werden:\n" + path);
+    EXPECT_EQ(Memory::MessagesShown[0].text,
+              "Die Datei konnte nicht gespeichert werden:\n" + ShortenedPath(path, 100) + "\n" + GetParam().reason);
     EXPECT_EQ(Memory::MessagesShown[0].icon, MessageIcon::Warning);
     EXPECT_EQ(CurrentFileName, path);
     if (!oldFile.empty()) {
@@ -477,9 +483,15 @@ TEST_P(FailedSaves, AreReportedAndKeepTheOldFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(, FailedSaves,
-                         ::testing::Values(FailedSave{"missing folder", false}, FailedSave{"file as folder", false},
-                                           FailedSave{"folder", false}, FailedSave{"full disk", false},
-                                           FailedSave{"read-only file", true}, FailedSave{"read-only folder", true}),
+                         ::testing::Values(FailedSave{"missing folder", false, "Der Ordner existiert nicht."},
+                                           FailedSave{"file as folder", false, "Der Ordner existiert nicht."},
+                                           FailedSave{"folder", false, "Das Ziel ist ein Ordner."},
+                                           FailedSave{"full disk", false, "Kein Speicherplatz auf dem Datentr\xC3\xA4ger."},
+                                           FailedSave{"pipe without reader", false,
+                                                      "Das Ziel ist keine gew\xC3\xB6hnliche Datei."},
+                                           FailedSave{"name too long", false, "Der Pfad ist zu lang."},
+                                           FailedSave{"read-only file", true, "Zugriff verweigert."},
+                                           FailedSave{"read-only folder", true, "Zugriff verweigert."}),
                          [](const auto &info) {
                              std::string name = info.param.name;
                              std::replace(name.begin(), name.end(), ' ', '_');
@@ -487,13 +499,18 @@ INSTANTIATE_TEST_SUITE_P(, FailedSaves,
                              return name;
                          });
 
-class UnreadableLoads : public ProgramTest, public ::testing::WithParamInterface<const char *> {};
+struct UnreadableLoad {
+    const char *name;
+    const char *reason;
+};
+
+class UnreadableLoads : public ProgramTest, public ::testing::WithParamInterface<UnreadableLoad> {};
 
 // Reported, the grid untouched, and the path forgotten so that a following
 // Save cannot overwrite what the user meant to load.
 TEST_P(UnreadableLoads, AreReportedAndForgotten)
 {
-    const std::string kind = GetParam();
+    const std::string kind = GetParam().name;
     std::string path;
     if (kind == "folder") {
         path = folder.path("ordner.inc");
@@ -521,14 +538,58 @@ TEST_P(UnreadableLoads, AreReportedAndForgotten)
     Run(Load);
     ASSERT_EQ(Memory::MessagesShown.size(), 1u);
     EXPECT_EQ(Memory::MessagesShown[0].caption, "Fehler");
-    EXPECT_EQ(Memory::MessagesShown[0].text, "Die Datei konnte nicht gelesen werden:\n" + path);
+    EXPECT_EQ(Memory::MessagesShown[0].text, "Die Datei konnte nicht gelesen werden:\n" + path + "\n" + GetParam().reason);
     EXPECT_EQ(Memory::MessagesShown[0].icon, MessageIcon::Warning);
     EXPECT_EQ(TakeGridSnapshot(), before);
     EXPECT_TRUE(CurrentFileName.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(, UnreadableLoads, ::testing::Values("folder", "no_permission", "device", "pipe"),
-                         [](const auto &info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(, UnreadableLoads,
+                         ::testing::Values(UnreadableLoad{"folder", "Das Ziel ist ein Ordner."},
+                                           UnreadableLoad{"no_permission", "Zugriff verweigert."},
+                                           UnreadableLoad{"device", "Das Ziel ist keine gew\xC3\xB6hnliche Datei."},
+                                           UnreadableLoad{"pipe", "Das Ziel ist keine gew\xC3\xB6hnliche Datei."}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// A path of some thousand characters keeps the box small: its first 50 and
+// its last 49 characters around a "…".
+TEST_F(Commands, ALongPathIsShortenedInTheMessage)
+{
+    std::string path = folder.folderPath().string();
+    while (path.size() < 4250)
+        path += "/ein-recht-langer-ordnername";
+    path += "/fehlt/zeichen.inc";
+    Memory::DialogAnswers.push_back(path);
+    Run(SaveAs);
+    ASSERT_EQ(Memory::MessagesShown.size(), 1u);
+    const std::string &text = Memory::MessagesShown[0].text;
+    const std::size_t first = text.find('\n'), second = text.find('\n', first + 1);
+    const std::string shown = text.substr(first + 1, second - first - 1);
+    EXPECT_EQ(shown, ShortenedPath(path, 100));
+    EXPECT_EQ(shown.substr(0, 50), path.substr(0, 50));
+    EXPECT_EQ(shown.substr(50, 3), "\xE2\x80\xA6");
+    EXPECT_EQ(shown.substr(53), path.substr(path.size() - 49));
+    EXPECT_EQ(text.substr(second + 1), "Der Pfad ist zu lang.");
+}
+
+TEST(ShortenedPath, CountsCharactersAndNeverCutsOne)
+{
+    const std::string ae = "\xC3\xA4"; // one character, two bytes
+    std::string hundred;
+    for (int i = 0; i < 100; ++i)
+        hundred += ae;
+    EXPECT_EQ(ShortenedPath(hundred, 100), hundred);
+    const std::string longer = hundred + "x";
+    std::string expected;
+    for (int i = 0; i < 50; ++i)
+        expected += ae;
+    expected += "\xE2\x80\xA6";
+    for (int i = 0; i < 48; ++i)
+        expected += ae;
+    expected += "x";
+    EXPECT_EQ(ShortenedPath(longer, 100), expected);
+    EXPECT_EQ(ShortenedPath("/kurz.inc", 100), "/kurz.inc");
+}
 
 TEST(FileFilter, SplitsIntoLabelsAndPatterns)
 {

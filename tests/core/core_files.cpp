@@ -6,10 +6,14 @@
 #include "fixture.h"
 
 #include <csignal>
+#include <cstring>
 #include <random>
 
+#include <grp.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -42,6 +46,35 @@ mode_t ModeOf(const std::string &path)
     struct stat status {};
     ::stat(path.c_str(), &status);
     return status.st_mode & 07777;
+}
+
+struct stat StatusOf(const std::string &path)
+{
+    struct stat status {};
+    ::lstat(path.c_str(), &status);
+    return status;
+}
+
+bool RunningAsRoot()
+{
+    return ::geteuid() == 0;
+}
+
+// Runs `write` with files limited to `limit` bytes, as on a disk that is full
+// beyond them.
+template <typename F>
+FileResult WithFileSizeLimit(rlim_t limit, F write)
+{
+    rlimit saved;
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = limit;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const FileResult result = write();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    return result;
 }
 
 } // namespace
@@ -210,3 +243,132 @@ TEST(Files, AFileReadsLikeItsBytes)
     EXPECT_TRUE(ReadDefinitionFileInto(path, read));
     EXPECT_EQ(read, expected);
 }
+
+// --- Saving over what is there: replaced when nothing gets lost that way,
+// written in place when something would, refused when it may not be written.
+
+enum class Runner { Anyone, Root, OrdinaryUser };
+
+struct SaveCase {
+    const char *name;
+    Runner runner;
+};
+
+class SaveDecisions : public ::testing::TestWithParam<SaveCase> {
+protected:
+    ScratchFolder folder;
+    const std::string old = Header + "00000000\r\n";
+};
+
+TEST_P(SaveDecisions, KeepTheFileWhatItWas)
+{
+    const std::string kind = GetParam().name;
+    if (GetParam().runner == Runner::Root && !RunningAsRoot())
+        GTEST_SKIP() << "needs root";
+    if (GetParam().runner == Runner::OrdinaryUser && RunningAsRoot())
+        GTEST_SKIP() << "permissions do not stop root; the same test runs as an ordinary user";
+    const std::string path = folder.path("zeichen.inc");
+    WriteContents(path, old);
+    ::chmod(path.c_str(), 0644);
+    const GridSnapshot grid = MiddleColumnGrid();
+    const std::string expected = MiddleColumnOfSegment3;
+
+    if (kind == "plain file") {
+        const struct stat before = StatusOf(path);
+        EXPECT_TRUE(WriteDefinitionFileFrom(grid, path));
+        EXPECT_EQ(Contents(path), expected);
+        // Replaced: a new file took the name in one step.
+        EXPECT_NE(StatusOf(path).st_ino, before.st_ino);
+        EXPECT_EQ(ModeOf(path), 0644u);
+    } else if (kind == "second hard link") {
+        const std::string other = folder.path("anderer-name.inc");
+        ASSERT_EQ(::link(path.c_str(), other.c_str()), 0);
+        EXPECT_TRUE(WriteDefinitionFileFrom(grid, path));
+        EXPECT_EQ(Contents(path), expected);
+        EXPECT_EQ(Contents(other), expected);
+        EXPECT_EQ(StatusOf(path).st_ino, StatusOf(other).st_ino);
+    } else if (kind == "other owner") {
+        const passwd *nobody = ::getpwnam("nobody");
+        ASSERT_NE(nobody, nullptr);
+        ASSERT_EQ(::chown(path.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+        ::chmod(path.c_str(), 0640);
+        EXPECT_TRUE(WriteDefinitionFileFrom(grid, path));
+        EXPECT_EQ(Contents(path), expected);
+        EXPECT_EQ(StatusOf(path).st_uid, nobody->pw_uid);
+        EXPECT_EQ(StatusOf(path).st_gid, nobody->pw_gid);
+        EXPECT_EQ(ModeOf(path), 0640u);
+    } else if (kind == "write-protected, root") {
+        ::chmod(path.c_str(), 0444);
+        EXPECT_TRUE(WriteDefinitionFileFrom(grid, path));
+        EXPECT_EQ(Contents(path), expected);
+        EXPECT_EQ(ModeOf(path), 0444u);
+    } else if (kind == "write-protected") {
+        ::chmod(path.c_str(), 0444);
+        EXPECT_EQ(WriteDefinitionFileFrom(grid, path).problem, FileProblem::AccessDenied);
+        EXPECT_EQ(Contents(path), old);
+        EXPECT_EQ(ModeOf(path), 0444u);
+    } else if (kind == "extended attribute") {
+        if (::setxattr(path.c_str(), "user.pixkor", "1", 1, 0) != 0)
+            GTEST_SKIP() << "this file system takes no extended attributes: " << std::strerror(errno);
+        EXPECT_TRUE(WriteDefinitionFileFrom(grid, path));
+        EXPECT_EQ(Contents(path), expected);
+        char value[4] = {};
+        EXPECT_EQ(::getxattr(path.c_str(), "user.pixkor", value, sizeof value), 1);
+        EXPECT_EQ(value[0], '1');
+    } else if (kind == "symbolic link") {
+        const std::string link = folder.path("verweis.inc");
+        std::filesystem::create_symlink("zeichen.inc", link);
+        EXPECT_TRUE(WriteDefinitionFileFrom(grid, link));
+        EXPECT_EQ(std::filesystem::read_symlink(link), "zeichen.inc");
+        EXPECT_EQ(Contents(path), expected);
+    } else if (kind == "link to a file not yet there") {
+        const std::string link = folder.path("verweis.inc");
+        std::filesystem::create_symlink("neu.inc", link);
+        EXPECT_TRUE(WriteDefinitionFileFrom(grid, link));
+        EXPECT_EQ(std::filesystem::read_symlink(link), "neu.inc");
+        EXPECT_EQ(Contents(folder.path("neu.inc")), expected);
+    } else if (kind == "read-only folder, writable file") {
+        ::chmod(folder.folderPath().c_str(), 0555);
+        EXPECT_TRUE(WriteDefinitionFileFrom(grid, path));
+        ::chmod(folder.folderPath().c_str(), 0755);
+        EXPECT_EQ(Contents(path), expected);
+    } else if (kind == "full disk, replacing") {
+        GridSnapshot everything;
+        everything.includeFlags.fill(true);
+        const FileResult result = WithFileSizeLimit(100, [&] { return WriteDefinitionFileFrom(everything, path); });
+        EXPECT_EQ(result.problem, FileProblem::NoSpace);
+        EXPECT_EQ(Contents(path), old);
+    } else if (kind == "full disk, in place") {
+        const std::string other = folder.path("anderer-name.inc");
+        ASSERT_EQ(::link(path.c_str(), other.c_str()), 0);
+        GridSnapshot everything;
+        everything.includeFlags.fill(true);
+        const FileResult result = WithFileSizeLimit(100, [&] { return WriteDefinitionFileFrom(everything, path); });
+        EXPECT_EQ(result.problem, FileProblem::NoSpace);
+        EXPECT_EQ(Contents(path), old);
+        EXPECT_EQ(StatusOf(path).st_size, off_t(old.size()));
+    } else if (kind == "device") {
+        EXPECT_TRUE(WriteDefinitionFileFrom(grid, "/dev/null"));
+        EXPECT_TRUE(S_ISCHR(StatusOf("/dev/null").st_mode));
+    }
+    // Nothing is left beside the file.
+    for (const std::string &name : Entries(folder.folderPath()))
+        EXPECT_NE(name[0], '.') << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , SaveDecisions,
+    ::testing::Values(SaveCase{"plain file", Runner::Anyone}, SaveCase{"second hard link", Runner::Anyone},
+                      SaveCase{"other owner", Runner::Root}, SaveCase{"write-protected, root", Runner::Root},
+                      SaveCase{"write-protected", Runner::OrdinaryUser},
+                      SaveCase{"extended attribute", Runner::Anyone}, SaveCase{"symbolic link", Runner::Anyone},
+                      SaveCase{"link to a file not yet there", Runner::Anyone},
+                      SaveCase{"read-only folder, writable file", Runner::OrdinaryUser},
+                      SaveCase{"full disk, replacing", Runner::Anyone},
+                      SaveCase{"full disk, in place", Runner::Anyone}, SaveCase{"device", Runner::Anyone}),
+    [](const auto &info) {
+        std::string name;
+        for (const char *c = info.param.name; *c; ++c)
+            name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+        return name;
+    });
