@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -30,6 +31,57 @@ QString StartFolder()
     return {};
 }
 
+// Names a file's type from its name alone and gives every entry the plain
+// icon of its kind. Qt's own provider looks inside files to name their type,
+// and a file such as /proc/kmsg can keep it waiting for ever.
+class NameOnlyIconProvider : public QFileIconProvider {
+public:
+    QIcon icon(IconType type) const override { return QFileIconProvider::icon(type); }
+    QIcon icon(const QFileInfo &info) const override { return icon(info.isDir() ? Folder : File); }
+    QString type(const QFileInfo &info) const override
+    {
+        if (info.isDir())
+            return QStringLiteral("Ordner");
+        const QString suffix = info.suffix();
+        return suffix.isEmpty() ? QStringLiteral("Datei") : suffix + QStringLiteral("-Datei");
+    }
+};
+
+// The folder part of a typed path must exist: otherwise the dialog stays
+// open and says so.
+class FileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QString chosen = selectedFiles().value(0);
+        const QFileInfo folder(QFileInfo(chosen).absolutePath());
+        if (!chosen.isEmpty() && !folder.isDir()) {
+            QMessageBox box(QMessageBox::Warning, windowTitle(),
+                            QStringLiteral("Der Ordner existiert nicht:\n%1")
+                                .arg(QDir::toNativeSeparators(folder.filePath())),
+                            QMessageBox::Ok, this);
+            box.exec();
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
+
+// What the dialog is given as filters: "Label (pattern)" for each entry,
+// shown without that last part. So "Alle Dateien (*.*)" keeps its label and
+// lists every file under the pattern "*", names without a dot included.
+QStringList DialogFiltersOf(std::string_view filter)
+{
+    QStringList filters;
+    for (const FileFilterEntry &entry : SplitFileFilter(filter)) {
+        const QString pattern = entry.pattern == "*.*" ? QStringLiteral("*") : ToQString(entry.pattern);
+        filters << QStringLiteral("%1 (%2)").arg(ToQString(entry.label), pattern);
+    }
+    return filters;
+}
+
 // Qt's own dialog rather than the desktop's, so it behaves the same everywhere.
 // A fresh dialog each time: the first filter, an empty name field.
 std::string ChooseFile(QFileDialog::AcceptMode mode, std::string_view title, std::string_view filter)
@@ -39,32 +91,21 @@ std::string ChooseFile(QFileDialog::AcceptMode mode, std::string_view title, std
         NextFileName.reset();
         return ToUtf8(answer);
     }
-    QFileDialog dialog(MainWidget(), ToQString(title), StartFolder());
+    NameOnlyIconProvider iconProvider; // outlives the dialog
+    FileDialog dialog(MainWidget(), ToQString(title), StartFolder());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setIconProvider(&iconProvider);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilters(NameFiltersOf(filter));
+    dialog.setNameFilters(DialogFiltersOf(filter));
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return ToUtf8(dialog.selectedFiles().value(0));
 }
 
 } // namespace
-
-QStringList NameFiltersOf(std::string_view filter)
-{
-    QStringList filters;
-    for (const FileFilterEntry &entry : SplitFileFilter(filter)) {
-        const QString label = ToQString(entry.label);
-        const QString pattern = ToQString(entry.pattern);
-        // Qt reads the patterns from the parentheses of the label.
-        filters << (label.contains(QLatin1Char('(') + pattern + QLatin1Char(')'))
-                        ? label
-                        : QStringLiteral("%1 (%2)").arg(label, pattern));
-    }
-    return filters;
-}
 
 std::string ChooseFileToLoad(std::string_view title, std::string_view filter)
 {

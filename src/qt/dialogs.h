@@ -5,10 +5,8 @@
 
 #include <QMessageBox>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
-#include <string_view>
 
 struct ShownMessage {
     QMessageBox::Icon icon;
@@ -22,6 +20,3 @@ struct ShownMessage {
 extern std::optional<QString> NextFileName;
 extern bool RecordMessages;
 extern std::optional<ShownMessage> LastMessage;
-
-// "Label|pattern|Label|pattern..." into the name filters of a file dialog.
-QStringList NameFiltersOf(std::string_view filter);

@@ -14,7 +14,10 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QComboBox>
+#include <QFileSystemModel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -83,6 +86,33 @@ void PressAccept(QFileDialog *dialog)
     QTest::mouseClick(accept, Qt::LeftButton);
 }
 
+// The filter list as the dialog shows it.
+QStringList ShownFilters(QFileDialog *dialog)
+{
+    QStringList shown;
+    if (auto *types = dialog->findChild<QComboBox *>("fileTypeCombo"))
+        for (int i = 0; i < types->count(); ++i)
+            shown << types->itemText(i);
+    return shown;
+}
+
+// The names the dialog's file list shows.
+QStringList ListedNames(QFileDialog *dialog)
+{
+    QStringList names;
+    auto *view = dialog->findChild<QListView *>("listView");
+    if (!view || !view->model())
+        return names;
+    for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+        names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+    return names;
+}
+
+QLineEdit *NameField(QFileDialog *dialog)
+{
+    return dialog->findChild<QLineEdit *>("fileNameEdit");
+}
+
 } // namespace
 
 class tst_Commands : public QObject {
@@ -101,6 +131,11 @@ private slots:
     void realSaveDialog();
     void realLoadDialog();
     void realMessageBox();
+    void dialogsRefuseAMissingFolder_data();
+    void dialogsRefuseAMissingFolder();
+    void allFilesListsNamesWithoutADot();
+    void dialogNamesTypesFromTheNameAlone();
+    void nonAsciiPaths();
 
 private:
     QTemporaryDir *folder = nullptr;
@@ -229,11 +264,12 @@ void tst_Commands::realSaveDialog()
         expect(dialog->testOption(QFileDialog::DontUseNativeDialog), "Qt's own dialog");
         expect(dialog->testOption(QFileDialog::DontConfirmOverwrite), "no question before replacing");
         expect(dialog->defaultSuffix().isEmpty(), "no extension appended");
-        expect(dialog->nameFilters()
+        expect(ShownFilters(dialog)
                    == QStringList{"Include-Dateien (*.inc)", "Include-Dateien (*.include)", "Pixkor-Dateien (*.lcd)",
                                   "Alle Dateien (*.*)"},
                "filters");
-        expect(dialog->selectedNameFilter() == "Include-Dateien (*.inc)", "first filter selected");
+        auto *types = dialog->findChild<QComboBox *>("fileTypeCombo");
+        expect(types && types->currentIndex() == 0, "first filter selected");
         auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
         expect(name && name->text().isEmpty(), "empty name field");
         // Qt's own texts in the dialog are German too.
@@ -295,6 +331,139 @@ void tst_Commands::realMessageBox()
     NextFileName = QString();
     Run(SaveAs);
     QCOMPARE(seen, QStringLiteral("Information|Keine Datei ausgewählt|0|1|owned"));
+}
+
+void tst_Commands::dialogsRefuseAMissingFolder_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::newRow("Laden") << int(Load);
+    QTest::newRow("Speichern unter...") << int(SaveAs);
+}
+
+// The dialog stays open and says in German that the folder is missing; the
+// command then ends as cancelled.
+void tst_Commands::dialogsRefuseAMissingFolder()
+{
+    QFETCH(int, command);
+    RecordMessages = true;
+    const QString missing = pathIn("fehlt");
+    QString told;
+    bool stayedOpen = false;
+    AnswerNextDialog<QFileDialog>([&](QFileDialog *dialog) {
+        QLineEdit *name = NameField(dialog);
+        if (!name)
+            return dialog->reject();
+        name->setText(missing + "/zeichen.inc");
+        AnswerNextDialog<QMessageBox>([&](QMessageBox *box) {
+            told = box->windowTitle() + "|" + box->text() + "|" + QString::number(box->icon());
+            box->button(QMessageBox::Ok)->click();
+        });
+        PressAccept(dialog);
+        stayedOpen = dialog->isVisible();
+        dialog->reject();
+    });
+    Run(Command(command));
+    const QString title = command == Load ? QStringLiteral("Bitte Datei zum Laden auswählen")
+                                          : QStringLiteral("Bitte Datei zum Speichern auswählen");
+    QCOMPARE(told, title + "|Der Ordner existiert nicht:\n" + missing + "|" + QString::number(QMessageBox::Warning));
+    QVERIFY(stayedOpen);
+    QVERIFY(CurrentFileName.empty());
+    QVERIFY(!QFileInfo::exists(missing));
+}
+
+// "Alle Dateien (*.*)" lists names without a dot, which Save As writes on
+// purpose; "*.inc" does not.
+void tst_Commands::allFilesListsNamesWithoutADot()
+{
+    WriteContents(pathIn("ohne-punkt"), "x");
+    WriteContents(pathIn("mit.inc"), "x");
+    QStringList underInc{"no dialog"}, underAll{"no dialog"};
+    AnswerNextDialog<QFileDialog>([&](QFileDialog *dialog) {
+        auto *types = dialog->findChild<QComboBox *>("fileTypeCombo");
+        if (!types)
+            return dialog->reject();
+        dialog->setDirectory(folder->path());
+        QTRY_VERIFY_WITH_TIMEOUT(ListedNames(dialog).contains("mit.inc"), 10000);
+        underInc = ListedNames(dialog);
+        // As the user picks it.
+        types->setCurrentIndex(3);
+        emit types->activated(3);
+        QTRY_VERIFY_WITH_TIMEOUT(ListedNames(dialog).contains("ohne-punkt"), 10000);
+        underAll = ListedNames(dialog);
+        dialog->reject();
+    });
+    NextFileName.reset();
+    RecordMessages = true;
+    Run(Load);
+    QCOMPARE(underInc, QStringList{"mit.inc"});
+    QCOMPARE(underAll, (QStringList{"mit.inc", "ohne-punkt"}));
+}
+
+// A file without extension that holds a PNG picture is named "Datei": the
+// dialog never looked inside it.
+void tst_Commands::dialogNamesTypesFromTheNameAlone()
+{
+    WriteContents(pathIn("bild"), QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(64, '\0'));
+    WriteContents(pathIn("pfeil.inc"), Header + "00000000\r\n");
+    QStringList types{"no dialog"};
+    AnswerNextDialog<QFileDialog>([&](QFileDialog *dialog) {
+        auto *model = dialog->findChild<QFileSystemModel *>();
+        if (!model)
+            return dialog->reject();
+        dialog->setDirectory(folder->path());
+        QTRY_VERIFY_WITH_TIMEOUT(model->index(pathIn("bild")).isValid() && model->index(pathIn("pfeil.inc")).isValid(),
+                                 10000);
+        types = QStringList{model->type(model->index(pathIn("bild"))), model->type(model->index(pathIn("pfeil.inc"))),
+                            model->type(model->index(folder->path()))};
+        dialog->reject();
+    });
+    RecordMessages = true;
+    Run(SaveAs);
+    QCOMPARE(types, (QStringList{"Datei", "inc-Datei", "Ordner"}));
+}
+
+// Umlauts in folder and file names, through the real dialogs and the real
+// message box; CTest runs this once more in the C locale.
+void tst_Commands::nonAsciiPaths()
+{
+    RecordMessages = false;
+    QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("Zeichensätze")));
+    const QString file = pathIn(QStringLiteral("Zeichensätze/Pfeil ö.inc"));
+    const auto typeInto = [](const QString &path) {
+        AnswerNextDialog<QFileDialog>([path](QFileDialog *dialog) {
+            QLineEdit *name = NameField(dialog);
+            if (!name)
+                return dialog->reject();
+            name->setText(path);
+            PressAccept(dialog);
+        });
+    };
+    SetIncludeFlag(3, true);
+    SetPixelState(3, 3, 1, true);
+    typeInto(file);
+    Run(SaveAs);
+    QCOMPARE(ToQString(CurrentFileName), file);
+    // The name on disk is the UTF-8 spelling, whatever the locale.
+    const QByteArray bytes = (folder->path() + "/Zeichens\xC3\xA4tze/Pfeil \xC3\xB6.inc").toUtf8();
+    QVERIFY(::access(bytes.constData(), F_OK) == 0);
+    QCOMPARE(Contents(file).size(), 48 + 78);
+
+    ApplyGridSnapshot(GridSnapshot{});
+    typeInto(file);
+    Run(Load);
+    QVERIFY(PixelState(3, 3, 1));
+    QVERIFY(IncludeFlag(3));
+
+    const QString pipe = pathIn(QStringLiteral("Zeichensätze/Rohr ö.inc"));
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    QString told;
+    typeInto(pipe);
+    AnswerNextDialog<QMessageBox>([&](QMessageBox *box) {
+        told = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    Run(Load);
+    QCOMPARE(told, "Die Datei konnte nicht gelesen werden:\n" + pipe + "\nDas Ziel ist keine gewöhnliche Datei.");
 }
 
 QTEST_MAIN(tst_Commands)
