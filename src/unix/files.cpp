@@ -38,6 +38,8 @@ FileResult Failure(int error)
         return {FileProblem::ReadOnlyFileSystem, std::strerror(error)};
     case ENAMETOOLONG:
         return {FileProblem::PathTooLong, std::strerror(error)};
+    case ENXIO: // a pipe without a reader, a socket
+        return {FileProblem::NotPlainFile, std::strerror(error)};
     default:
         return {FileProblem::Other, std::strerror(error)};
     }
@@ -258,7 +260,7 @@ FileResult WriteWholeFile(const std::string &path, std::string_view bytes)
     if (!S_ISREG(existing.st_mode)) {
         Descriptor device(OpenWithoutWaiting(target.c_str(), O_WRONLY));
         if (device.get() < 0)
-            return errno == ENXIO ? FileResult{FileProblem::NotPlainFile, std::strerror(errno)} : LastFailure();
+            return LastFailure();
         if (!WriteAll(device.get(), bytes) || !device.close())
             return LastFailure();
         return {};

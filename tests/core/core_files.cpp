@@ -12,6 +12,8 @@
 #include <grp.h>
 #include <pwd.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -194,6 +196,24 @@ TEST(Files, APipeWithoutReaderFailsAtOnce)
     EXPECT_TRUE(S_ISFIFO(status.st_mode));
     GridSnapshot grid;
     EXPECT_EQ(ReadDefinitionFileInto(pipe, grid).problem, FileProblem::NotPlainFile);
+}
+
+TEST(Files, ASocketIsNoFile)
+{
+    ScratchFolder folder;
+    const std::string path = folder.path("steckdose.inc");
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(path.size(), sizeof address.sun_path);
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    EXPECT_EQ(WriteDefinitionFileFrom(MiddleColumnGrid(), path).problem, FileProblem::NotPlainFile);
+    GridSnapshot grid;
+    EXPECT_EQ(ReadDefinitionFileInto(path, grid).problem, FileProblem::NotPlainFile);
+    EXPECT_TRUE(std::filesystem::is_socket(path));
+    ::close(fd);
 }
 
 TEST(Files, ReadFailureLeavesTheGrid)
