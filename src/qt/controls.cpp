@@ -1,6 +1,7 @@
 // The controls' state, the output box and the clipboard.
 
 #include "../editing/grid.h"
+#include "pixeltoggle.h"
 #include "qtfrontend.h"
 
 #include <QAbstractButton>
@@ -8,7 +9,6 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -70,9 +70,9 @@ QRadioButton *ActiveOption(int segment)
     return static_cast<QRadioButton *>(WidgetOf(ActiveOptions[segment]));
 }
 
-QPushButton *PixelToggle(int segment, int column, int row)
+PixelToggleButton *PixelToggle(int segment, int column, int row)
 {
-    return static_cast<QPushButton *>(WidgetOf(PixelButtons[segment][column][row]));
+    return static_cast<PixelToggleButton *>(WidgetOf(PixelButtons[segment][column][row]));
 }
 
 QTextEdit *OutputTextBox()

@@ -4,6 +4,7 @@
 #include "../shell/events.h"
 #include "../shell/layout.h"
 #include "../shell/startup.h"
+#include "pixeltoggle.h"
 #include "qtfrontend.h"
 
 #include <QAction>
@@ -14,11 +15,8 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QProxyStyle>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyleOption>
 #include <QTextEdit>
 #include <QToolBar>
 
@@ -97,30 +95,18 @@ protected:
 
 PixkorWindow *Window = nullptr;
 
-// A pixel toggle held down under the mouse already shows its on picture, one
-// pixel further right and down, as a preview of the click.
-class PixelToggleStyle : public QProxyStyle {
-public:
-    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
-                     const QWidget *widget) const override
-    {
-        const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
-        if (element != CE_PushButtonLabel || !button || !(button->state & State_Sunken))
-            return QProxyStyle::drawControl(element, option, painter, widget);
-        QStyleOptionButton pressed = *button;
-        pressed.state |= State_On;
-        pressed.rect.translate(1, 1);
-        QProxyStyle::drawControl(element, &pressed, painter, widget);
-    }
-};
-
-PixelToggleStyle *PixelStyle = nullptr;
-
 void AddTabStop(QWidget *control)
 {
     control->setFocusPolicy(Qt::StrongFocus);
-    control->installEventFilter(Window);
     TabStops.push_back(control);
+}
+
+// A tab stop whose keys the window sees first (the pixel toggles keep their
+// arrow keys to themselves).
+void AddFilteredTabStop(QWidget *control)
+{
+    AddTabStop(control);
+    control->installEventFilter(Window);
 }
 
 void CreateToolbar(int width)
@@ -156,6 +142,11 @@ void ReportClicks(QAbstractButton *control)
                      [control] { HandleWindowEvent({EventKind::ControlEvent, HandleOf(control)}); });
 }
 
+void ReportToggleClick(PixelToggleButton *toggle)
+{
+    HandleWindowEvent({EventKind::ControlEvent, HandleOf(toggle)});
+}
+
 void CreateSegment(int segment)
 {
     auto *frame = new QGroupBox(ToQString(SegmentCaption(segment)), Window);
@@ -166,23 +157,18 @@ void CreateSegment(int segment)
     auto *include = new QCheckBox(ToQString(IncludeBoxText), Window);
     include->setObjectName(QStringLiteral("includeBox%1").arg(segment));
     include->setGeometry(ToQRect(IncludeBoxRect(segment, ToolbarHeight())));
-    AddTabStop(include);
+    AddFilteredTabStop(include);
     ReportClicks(include);
     IncludeBoxes[segment] = HandleOf(include);
 
-    const QIcon offIcon(PixmapOf(ImageGreen));
+    const QPixmap &offPicture = PixmapOf(ImageGreen);
     for (int row = 1; row <= RowCount; ++row) {
         for (int column = 1; column <= ColumnCount; ++column) {
-            auto *toggle = new QPushButton(Window);
+            auto *toggle = new PixelToggleButton(offPicture, ReportToggleClick, Window);
             toggle->setObjectName(QStringLiteral("pixel_%1_%2_%3").arg(segment).arg(column).arg(row));
             toggle->setAccessibleName(ToQString(PixelToggleName(segment, column, row)));
-            toggle->setCheckable(true);
-            toggle->setStyle(PixelStyle);
             toggle->setGeometry(ToQRect(PixelToggleRect(segment, column, row, ToolbarHeight())));
-            toggle->setIcon(offIcon);
-            toggle->setIconSize(ImageOf(ImageGreen).size());
             AddTabStop(toggle);
-            ReportClicks(toggle);
             PixelButtons[segment][column][row] = HandleOf(toggle);
         }
     }
@@ -197,7 +183,7 @@ void CreateActiveOptions()
         option->setObjectName(QStringLiteral("activeOption%1").arg(segment));
         option->setGeometry(ToQRect(ActiveOptionRect(segment, ToolbarHeight())));
         group->addButton(option, segment);
-        AddTabStop(option);
+        AddFilteredTabStop(option);
         ReportClicks(option);
         ActiveOptions[segment] = HandleOf(option);
     }
@@ -215,7 +201,7 @@ void CreateOutputBox()
     box->setContextMenuPolicy(Qt::NoContextMenu);
     box->setAcceptDrops(false);
     box->viewport()->setAcceptDrops(false);
-    AddTabStop(box);
+    AddFilteredTabStop(box);
 
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, QColor(255, 255, 255));
@@ -280,8 +266,6 @@ void OpenMainWindow(int x, int y, int width, int height)
 {
     Q_INIT_RESOURCE(appicon); // the icon lives in a static library
     Window = new PixkorWindow;
-    PixelStyle = new PixelToggleStyle;
-    PixelStyle->setParent(Window);
     MainWindow = WindowHandleOf(Window);
     TabStops.clear();
     Window->setObjectName(QStringLiteral("mainWindow"));
@@ -315,17 +299,5 @@ void RunEventLoop()
 
 void SetPressedPicture(ControlHandle control, PictureHandle onPicture)
 {
-    auto *toggle = static_cast<QPushButton *>(WidgetOf(control));
-    const QPixmap &picture = PixmapOf(onPicture);
-    QIcon icon = toggle->icon();
-    // Without an off picture QIcon would show the on picture in both states;
-    // an off toggle without its picture is a plain button face instead.
-    if (icon.availableSizes(QIcon::Normal, QIcon::Off).isEmpty() && !picture.isNull()) {
-        QPixmap blank(picture.size());
-        blank.fill(Qt::transparent);
-        icon.addPixmap(blank, QIcon::Normal, QIcon::Off);
-    }
-    icon.addPixmap(picture, QIcon::Normal, QIcon::On);
-    toggle->setIcon(icon);
-    toggle->setIconSize(toggle->iconSize().expandedTo(picture.size()));
+    static_cast<PixelToggleButton *>(WidgetOf(control))->setOnPicture(PixmapOf(onPicture));
 }

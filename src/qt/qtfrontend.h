@@ -15,7 +15,7 @@
 
 class QCheckBox;
 class QGroupBox;
-class QPushButton;
+class PixelToggleButton;
 class QRadioButton;
 class QTextEdit;
 class QToolBar;
@@ -61,7 +61,7 @@ QWidget *MainWidget();
 QGroupBox *SegmentFrame(int segment);
 QCheckBox *IncludeBox(int segment);
 QRadioButton *ActiveOption(int segment);
-QPushButton *PixelToggle(int segment, int column, int row);
+PixelToggleButton *PixelToggle(int segment, int column, int row);
 QTextEdit *OutputTextBox();
 
 extern QToolBar *Toolbar;

@@ -3,13 +3,13 @@
 
 #include "editing/grid.h"
 #include "shell/events.h"
+#include "qt/pixeltoggle.h"
 #include "qt/qtfrontend.h"
 #include "shell/startup.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -55,9 +55,9 @@ void tst_Startup::withoutPictures()
         QVERIFY(ActiveOption(segment) && ActiveOption(segment)->isVisible());
         for (int row = 1; row <= RowCount; ++row)
             for (int column = 1; column <= ColumnCount; ++column) {
-                QPushButton *toggle = PixelToggle(segment, column, row);
+                PixelToggleButton *toggle = PixelToggle(segment, column, row);
                 QVERIFY(toggle && toggle->isVisible());
-                QVERIFY(toggle->icon().isNull());
+                QVERIFY(toggle->offPicture().isNull() && toggle->onPicture().isNull());
             }
     }
     QVERIFY(OutputTextBox() && OutputTextBox()->isVisible());

@@ -3,6 +3,7 @@
 
 #include "editing/grid.h"
 #include "shell/events.h"
+#include "qt/pixeltoggle.h"
 #include "qt/qtfrontend.h"
 #include "shell/startup.h"
 
@@ -11,7 +12,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTextEdit>
@@ -39,6 +39,10 @@ private slots:
     void clickOnPixelFlipsItAndActivatesItsSegment();
     void spaceOnFocusedToggle();
     void heldDownToggleShowsOnPicture();
+    void togglePictureCutAndCentred_data();
+    void togglePictureCutAndCentred();
+    void focusedToggleShowsDottedRectangle();
+    void mouseFocusShowsNoRectangle();
     void clickChangesOnlyThatControl_data();
     void clickChangesOnlyThatControl();
     void programChangesRaiseNoEvents();
@@ -65,6 +69,9 @@ void tst_Window::initTestCase()
 
 void tst_Window::init()
 {
+    // Some tests open windows of their own.
+    MainWidget()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(MainWidget()));
     GridSnapshot blank;
     ApplyGridSnapshot(blank);
 }
@@ -121,17 +128,15 @@ void tst_Window::segmentLayout()
 
     for (int row = 1; row <= 8; ++row) {
         for (int column = 1; column <= 5; ++column) {
-            QPushButton *toggle = PixelToggle(segment, column, row);
+            PixelToggleButton *toggle = PixelToggle(segment, column, row);
             QVERIFY(toggle);
             QCOMPARE(toggle->geometry(), QRect(left + 20 * column - 5, y + 20 * row + 30, 18, 18));
             QVERIFY(toggle->isCheckable());
             QVERIFY(toggle->isVisible());
             // Both pictures at their own size, never scaled.
-            QCOMPARE(toggle->iconSize(), QSize(14, 14));
-            QCOMPARE(toggle->icon().pixmap(QSize(14, 14), QIcon::Normal, QIcon::Off).toImage(),
-                     ImageOf(ImageGreen).convertToFormat(QImage::Format_RGB32));
-            QCOMPARE(toggle->icon().pixmap(QSize(14, 14), QIcon::Normal, QIcon::On).toImage(),
-                     ImageOf(ImageBlack).convertToFormat(QImage::Format_RGB32));
+            QCOMPARE(toggle->offPicture().size(), QSize(14, 14));
+            QCOMPARE(toggle->offPicture().toImage(), ImageOf(ImageGreen).convertToFormat(QImage::Format_RGB32));
+            QCOMPARE(toggle->onPicture().toImage(), ImageOf(ImageBlack).convertToFormat(QImage::Format_RGB32));
         }
     }
     for (int index = 0; index <= 8; ++index) {
@@ -239,7 +244,7 @@ void tst_Window::clickOnPixelFlipsItAndActivatesItsSegment()
     QCOMPARE(ActiveSegment(), 2);
     const GridSnapshot before = TakeGridSnapshot();
 
-    QPushButton *toggle = PixelToggle(5, 3, 4);
+    PixelToggleButton *toggle = PixelToggle(5, 3, 4);
     QTest::mouseClick(toggle, Qt::LeftButton);
     QVERIFY(toggle->isChecked());
     QCOMPARE(ActiveSegment(), 5);
@@ -258,7 +263,7 @@ void tst_Window::clickOnPixelFlipsItAndActivatesItsSegment()
 
 void tst_Window::spaceOnFocusedToggle()
 {
-    QPushButton *toggle = PixelToggle(6, 5, 8);
+    PixelToggleButton *toggle = PixelToggle(6, 5, 8);
     toggle->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), toggle);
     QTest::keyClick(toggle, Qt::Key_Space);
@@ -267,7 +272,7 @@ void tst_Window::spaceOnFocusedToggle()
 }
 
 // Where the toggle shows its on picture: the box of its near-black pixels.
-static QRect OnPictureIn(QPushButton *toggle)
+static QRect OnPictureIn(PixelToggleButton *toggle)
 {
     const QImage face = toggle->grab().toImage();
     QRect box;
@@ -280,7 +285,7 @@ static QRect OnPictureIn(QPushButton *toggle)
 
 void tst_Window::heldDownToggleShowsOnPicture()
 {
-    QPushButton *toggle = PixelToggle(1, 2, 2);
+    PixelToggleButton *toggle = PixelToggle(1, 2, 2);
     QVERIFY(OnPictureIn(toggle).isEmpty());
 
     QTest::mousePress(toggle, Qt::LeftButton);
@@ -294,6 +299,139 @@ void tst_Window::heldDownToggleShowsOnPicture()
     QCOMPARE(held.topLeft(), on.topLeft() + QPoint(1, 1));
     // Centred on the 18 x 18 face, never scaled.
     QCOMPARE(on.center(), QPoint(8, 8));
+}
+
+// A picture whose every pixel differs from every other: red counts the
+// columns, green the rows, blue tells the pictures apart.
+static QPixmap CodedPicture(QSize size, int blue)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb(8 * x + 4, 8 * y + 4, blue));
+    return QPixmap::fromImage(image);
+}
+
+void tst_Window::togglePictureCutAndCentred_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("withOnPicture");
+    for (const QSize size : {QSize(20, 20), QSize(14, 14), QSize(9, 12), QSize(24, 7)}) {
+        for (const char *state : {"off", "on", "held", "held on"})
+            QTest::addRow("%dx%d %s", size.width(), size.height(), state) << size << QString::fromLatin1(state) << true;
+    }
+    // Without an on picture the off picture shows in every state.
+    for (const char *state : {"off", "on", "held", "held on"})
+        QTest::addRow("14x14 %s, no on picture", state) << QSize(14, 14) << QString::fromLatin1(state) << false;
+}
+
+// Every pixel of an 18 x 18 toggle, against a toggle without pictures in the
+// same state: the picture of the state (the on picture also while held down,
+// then one pixel right and down) centred, and nothing of it outside the
+// square 2 pixels inside the edge.
+void tst_Window::togglePictureCutAndCentred()
+{
+    QFETCH(QSize, size);
+    QFETCH(QString, state);
+    QFETCH(bool, withOnPicture);
+    QWidget window;
+    window.resize(60, 30);
+    const QPixmap off = CodedPicture(size, 40), on = CodedPicture(size, 240);
+    auto *toggle = new PixelToggleButton(off, [](PixelToggleButton *) {}, &window);
+    if (withOnPicture)
+        toggle->setOnPicture(on);
+    auto *plain = new PixelToggleButton(QPixmap(), [](PixelToggleButton *) {}, &window);
+    toggle->setGeometry(0, 0, 18, 18);
+    plain->setGeometry(30, 0, 18, 18);
+    // Nothing under the mouse, which would light the face up.
+    QCursor::setPos(MainWidget()->screen()->geometry().bottomRight());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // Both in the same state; held down as the mouse holds it
+    // (heldDownToggleShowsOnPicture presses it for real).
+    QTRY_VERIFY(!toggle->underMouse() && !plain->underMouse());
+    const bool checked = state == "on" || state == "held on";
+    const bool held = state.startsWith("held");
+    for (PixelToggleButton *button : {toggle, plain}) {
+        button->setChecked(checked);
+        button->setDown(held);
+    }
+    const QImage face = toggle->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage plainFace = plain->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(face.size(), QSize(18, 18));
+
+    const QImage picture = (withOnPicture && (checked || held) ? on : off).toImage();
+    const QPoint origin = QPoint((18 - size.width()) / 2, (18 - size.height()) / 2) + (held ? QPoint(1, 1) : QPoint());
+    for (int y = 0; y < 18; ++y) {
+        for (int x = 0; x < 18; ++x) {
+            const QPoint inPicture = QPoint(x, y) - origin;
+            const bool shown = x >= 2 && x < 16 && y >= 2 && y < 16 && picture.rect().contains(inPicture);
+            const QRgb expected = shown ? picture.pixel(inPicture) : plainFace.pixel(x, y);
+            QVERIFY2(face.pixel(x, y) == expected,
+                     qPrintable(QStringLiteral("pixel %1,%2 is %3, expected %4")
+                                    .arg(x).arg(y).arg(face.pixel(x, y), 8, 16).arg(expected, 8, 16)));
+        }
+    }
+}
+
+// The focus rectangle, 3 pixels inside the edge: every second pixel of its
+// outline inverted, the rest of the toggle as without the focus.
+void tst_Window::focusedToggleShowsDottedRectangle()
+{
+    MainWidget()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), MainWidget());
+    // One off toggle and one on toggle, one after the other in the Tab chain.
+    SetPixelState(0, 2, 1, true);
+    QMap<PixelToggleButton *, QImage> unfocusedFaces;
+    for (PixelToggleButton *shown : {PixelToggle(0, 1, 1), PixelToggle(0, 2, 1)})
+        unfocusedFaces[shown] = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (PixelToggleButton *shown : {PixelToggle(0, 1, 1), PixelToggle(0, 2, 1)}) {
+        const QImage unfocused = unfocusedFaces[shown];
+        // "Inc" of segment 0, then its toggles row by row.
+        while (QApplication::focusWidget() != shown)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QImage focused = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int dots = 0;
+        for (int y = 0; y < 18; ++y) {
+            for (int x = 0; x < 18; ++x) {
+                const bool outline = x >= 3 && x <= 14 && y >= 3 && y <= 14 && (x == 3 || x == 14 || y == 3 || y == 14);
+                const bool dot = outline && (x + y) % 2 == 0;
+                dots += dot;
+                const QRgb expected = dot ? (unfocused.pixel(x, y) ^ 0x00ffffff) : unfocused.pixel(x, y);
+                QVERIFY2(focused.pixel(x, y) == expected,
+                         qPrintable(QStringLiteral("%1: pixel %2,%3 is %4, expected %5")
+                                        .arg(shown->objectName()).arg(x).arg(y)
+                                        .arg(focused.pixel(x, y), 8, 16).arg(expected, 8, 16)));
+            }
+        }
+        QCOMPARE(dots, 22);
+        // Gone again with the focus.
+        QTest::keyClick(shown, Qt::Key_Tab);
+        QCOMPARE(shown->grab().toImage().convertToFormat(QImage::Format_RGB32), unfocused);
+    }
+}
+
+// Focus cues show once the keyboard has moved the focus, not after a click.
+void tst_Window::mouseFocusShowsNoRectangle()
+{
+    QWidget window;
+    window.resize(60, 30);
+    auto *clicked = new PixelToggleButton(PixmapOf(ImageGreen), [](PixelToggleButton *) {}, &window);
+    auto *other = new PixelToggleButton(PixmapOf(ImageGreen), [](PixelToggleButton *) {}, &window);
+    clicked->setOnPicture(PixmapOf(ImageBlack));
+    other->setOnPicture(PixmapOf(ImageBlack));
+    clicked->setGeometry(0, 0, 18, 18);
+    other->setGeometry(30, 0, 18, 18);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::mouseClick(clicked, Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), clicked);
+    other->setChecked(true);
+    QVERIFY(clicked->isChecked());
+    QCOMPARE(clicked->grab().toImage(), other->grab().toImage());
 }
 
 void tst_Window::clickChangesOnlyThatControl_data()
