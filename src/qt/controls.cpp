@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -41,7 +42,10 @@ void InsertOutputLine(ControlHandle box, std::string_view text)
     cursor.beginEditBlock();
     cursor.insertText(ToQString(text) + QLatin1Char('\n'));
     cursor.endEditBlock();
+    // The caret stands at the start of the second line, and the box scrolls
+    // to its top so that the new first line shows as well.
     edit->setTextCursor(cursor);
+    edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->minimum());
 }
 
 void PutTextOnClipboard(std::string_view text)

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QTextEdit>
 #include <QToolBar>
@@ -51,6 +52,7 @@ private slots:
     void tabVisitsEveryStopInCreationOrder();
     void shiftTabGoesBackAndWraps();
     void tabInOutputBoxIsTyped();
+    void copyShowsTheNewLineWhenScrolledDown();
     void arrowKeysKeepTheFocus_data();
     void arrowKeysKeepTheFocus();
 
@@ -537,6 +539,38 @@ void tst_Window::tabInOutputBoxIsTyped()
     QCOMPARE(OutputTextBox()->toPlainText(), QStringLiteral("a\tb"));
     QCOMPARE(QApplication::focusWidget(), OutputTextBox());
     OutputTextBox()->clear();
+}
+
+// "Kopieren" with the box scrolled to its end: the caret at the start of the
+// second line, and the new first line in sight at the top of the box.
+void tst_Window::copyShowsTheNewLineWhenScrolledDown()
+{
+    QTextEdit *box = OutputTextBox();
+    box->clear();
+    box->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), box);
+    for (int line = 0; line < 30; ++line) {
+        QTest::keyClicks(box, QStringLiteral("line %1").arg(line));
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    QScrollBar *scroll = box->verticalScrollBar();
+    QVERIFY(scroll->maximum() > 0);
+    scroll->setValue(scroll->maximum());
+
+    SetPixelState(0, 1, 1, true);
+    SelectSegment(0);
+    HandleWindowEvent({EventKind::ToolbarEvent, nullptr, 1});
+    const QString first = QStringLiteral("Lcddefchar 0, %10000, %00000, %00000, %00000, %00000, %00000, %00000, %00000");
+    QVERIFY(box->toPlainText().startsWith(first + QLatin1Char('\n') + QStringLiteral("line 0\n")));
+    QCOMPARE(box->textCursor().position(), first.size() + 1);
+    QCOMPARE(scroll->value(), scroll->minimum());
+    QTextCursor start(box->document());
+    const QRect firstLine = box->cursorRect(start);
+    QVERIFY2(box->viewport()->rect().contains(firstLine),
+             qPrintable(QStringLiteral("first line at y %1..%2 of a %3 pixel high box")
+                            .arg(firstLine.top()).arg(firstLine.bottom()).arg(box->viewport()->height())));
+    QVERIFY(box->viewport()->rect().contains(box->cursorRect()));
+    box->clear();
 }
 
 void tst_Window::arrowKeysKeepTheFocus_data()
