@@ -9,16 +9,20 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTextEdit>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -42,6 +46,15 @@ QRect ToQRect(const Rect &rect)
     return QRect(rect.x, rect.y, rect.width, rect.height);
 }
 
+void PlaceOnPrimaryScreen(QWidget *window)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QSize outer = window->frameGeometry().size();
+    const int left = (screen.width() - std::min(screen.width(), outer.width())) / 2;
+    const int top = (screen.height() - std::min(screen.height(), outer.height())) / 2;
+    window->move(screen.x() + left, screen.y() + top);
+}
+
 // The window reports its close box to the event dispatch, runs its own Tab
 // chain (every "Aktiv" option is a stop of its own, unlike Qt's radio groups),
 // and keeps arrow keys from wandering between buttons.
@@ -54,6 +67,20 @@ public:
     }
 
 protected:
+    bool event(QEvent *event) override
+    {
+        // A window manager frames the window only after it is shown, so the
+        // first placement knew no frame. Once the frame is there, centre the
+        // whole window again, this once: later moves are the user's.
+        const bool placed = event->type() == QEvent::Move || event->type() == QEvent::Resize
+                            || event->type() == QEvent::WindowStateChange;
+        if (placed && !centredWithFrame && isVisible() && frameGeometry().size() != size()) {
+            centredWithFrame = true;
+            PlaceOnPrimaryScreen(this);
+        }
+        return QWidget::event(event);
+    }
+
     void closeEvent(QCloseEvent *event) override
     {
         if (HandleWindowEvent({EventKind::CloseWindowEvent}))
@@ -91,6 +118,9 @@ protected:
         }
         return IsArrowKey(key->key()) && key->modifiers() == Qt::NoModifier;
     }
+
+private:
+    bool centredWithFrame = false;
 };
 
 PixkorWindow *Window = nullptr;
@@ -109,6 +139,13 @@ void AddFilteredTabStop(QWidget *control)
     control->installEventFilter(Window);
 }
 
+QIcon EmptyToolbarPicture()
+{
+    QPixmap empty(ToolbarPictureSize, ToolbarPictureSize);
+    empty.fill(Qt::transparent);
+    return QIcon(empty);
+}
+
 void CreateToolbar(int width)
 {
     Toolbar = new QToolBar(Window);
@@ -123,12 +160,19 @@ void CreateToolbar(int width)
             continue;
         }
         const QString label = ToQString(button.label);
-        QAction *action =
-            Toolbar->addAction(QIcon(PixmapOf(ToolbarPictures[button.commandId])), label);
+        const QPixmap &picture = PixmapOf(ToolbarPictures[button.commandId]);
+        QAction *action = Toolbar->addAction(QIcon(picture), label);
         action->setObjectName(QString::fromLatin1(ToolbarActionNames[button.commandId]));
         action->setIconText(label); // a toolbar button would otherwise drop a trailing "..."
         action->setToolTip(ToQString(button.toolTip));
-        Toolbar->widgetForAction(action)->setObjectName(action->objectName() + QStringLiteral("Button"));
+        auto *toolButton = static_cast<QToolButton *>(Toolbar->widgetForAction(action));
+        toolButton->setObjectName(action->objectName() + QStringLiteral("Button"));
+        // A button without its picture keeps an empty place of the picture's
+        // size, so that its label stays in line with the others and the
+        // toolbar keeps its height. Set last: a change of the action would
+        // give the button the action's (empty) icon again.
+        if (picture.isNull())
+            toolButton->setIcon(EmptyToolbarPicture());
         const int commandId = button.commandId;
         QObject::connect(action, &QAction::triggered, Window,
                          [commandId] { HandleWindowEvent({EventKind::ToolbarEvent, nullptr, commandId}); });
@@ -211,18 +255,70 @@ void CreateOutputBox()
     box->setPalette(palette);
 }
 
-void PlaceOnPrimaryScreen(QWidget *window)
-{
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QSize outer = window->frameGeometry().size();
-    const int left = (screen.width() - std::min(screen.width(), outer.width())) / 2;
-    const int top = (screen.height() - std::min(screen.height(), outer.height())) / 2;
-    window->move(screen.x() + left, screen.y() + top);
-}
-
 QString PicturePath(std::string_view folder, std::string_view name)
 {
     return folder.empty() ? ToQString(name) : ToQString(folder) + QLatin1Char('/') + ToQString(name);
+}
+
+unsigned LittleEndian(const QByteArray &bytes, qsizetype at, int size)
+{
+    unsigned value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = value << 8 | quint8(bytes[at + i]);
+    return value;
+}
+
+// Which picture of an icon file to show: of those as large as the first,
+// the one with the most bits per pixel (the first of equals). The file
+// starts with a directory of 16-byte entries (width, height, ..., bits per
+// pixel, size and offset of the picture); the depth is read from the
+// picture itself, a PNG's header or a bitmap's, where there is one.
+int IconPictureToShow(const QByteArray &file)
+{
+    constexpr int DirectoryStart = 6, EntrySize = 16;
+    if (file.size() < DirectoryStart || LittleEndian(file, 0, 2) != 0 || LittleEndian(file, 2, 2) != 1)
+        return 0;
+    const int count = int(std::min<qsizetype>(LittleEndian(file, 4, 2), (file.size() - DirectoryStart) / EntrySize));
+    const auto sizeOf = [&](int index) {
+        const qsizetype entry = DirectoryStart + index * EntrySize;
+        // 0 stands for 256 pixels.
+        const int width = quint8(file[entry]), height = quint8(file[entry + 1]);
+        return QSize(width ? width : 256, height ? height : 256);
+    };
+    const auto depthOf = [&](int index) {
+        const qsizetype entry = DirectoryStart + index * EntrySize;
+        const qsizetype at = LittleEndian(file, entry + 12, 4);
+        if (at >= 0 && at + 26 <= file.size() && file.mid(at, 8) == QByteArray("\x89PNG\r\n\x1a\n", 8)) {
+            // IHDR: bits per sample and colour type (grey, -, RGB, palette, grey + alpha, -, RGBA).
+            constexpr int samples[] = {1, 0, 3, 1, 2, 0, 4};
+            const int bits = quint8(file[at + 24]), type = quint8(file[at + 25]);
+            return type < 7 ? bits * samples[type] : 0;
+        }
+        if (at >= 0 && at + 16 <= file.size())
+            return int(LittleEndian(file, at + 14, 2));
+        return int(LittleEndian(file, entry + 6, 2));
+    };
+    int best = 0;
+    for (int index = 1; index < count; ++index)
+        if (sizeOf(index) == sizeOf(0) && depthOf(index) > depthOf(best))
+            best = index;
+    return best;
+}
+
+QImage ReadPicture(const QString &path, PictureFormat format)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    // Read as the format it must have, and only as that.
+    QImageReader reader(&buffer, format == PictureFormat::Icon ? "ico" : "bmp");
+    reader.setAutoDetectImageFormat(false);
+    if (format == PictureFormat::Icon)
+        reader.jumpToImage(IconPictureToShow(bytes));
+    return reader.read();
 }
 
 } // namespace
@@ -247,7 +343,7 @@ const QPixmap &PixmapOf(PictureHandle picture)
 
 PictureHandle LoadPicture(std::string_view folder, std::string_view name, PictureFormat format)
 {
-    QImage image(PicturePath(folder, name));
+    QImage image = ReadPicture(PicturePath(folder, name), format);
     if (image.isNull())
         return nullptr;
     if (format == PictureFormat::Icon && image.size() != QSize(ToolbarPictureSize, ToolbarPictureSize))

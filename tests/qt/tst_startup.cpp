@@ -15,6 +15,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
+#include <QPixmap>
 #include <QtTest>
 
 class tst_Startup : public QObject {
@@ -47,6 +48,21 @@ void tst_Startup::withoutPictures()
         QVERIFY(actions[place]->icon().isNull());
         QCOMPARE(qobject_cast<QToolButton *>(Toolbar->widgetForAction(actions[place]))->text(), labels[place]);
         QVERIFY(!actions[place]->toolTip().isEmpty());
+    }
+
+    // Each button keeps an empty place for its picture: a toolbar whose
+    // buttons have 24-pixel pictures is as high, and so is every button.
+    QToolBar withPictures;
+    withPictures.setIconSize(QSize(24, 24));
+    withPictures.setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    QPixmap picture(24, 24);
+    picture.fill(Qt::darkBlue);
+    QAction *reference = withPictures.addAction(QIcon(picture), QStringLiteral("Neu"));
+    const int buttonHeight = withPictures.widgetForAction(reference)->sizeHint().height();
+    QCOMPARE(Toolbar->height(), withPictures.sizeHint().height());
+    for (QAction *action : actions) {
+        if (!action->isSeparator())
+            QCOMPARE(Toolbar->widgetForAction(action)->height(), buttonHeight);
     }
 
     for (int segment = 0; segment < SegmentCount; ++segment) {
