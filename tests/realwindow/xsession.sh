@@ -21,7 +21,9 @@ start_xvfb() {
     local dir=$1
     [ "$(locale charmap 2>/dev/null)" = UTF-8 ] || xsession_fail "the locale C.UTF-8 is missing; it comes with libc-bin"
     : >"$dir/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
+    # -noreset: the server stays up when its last client leaves, so that a
+    # program started right after another one ended finds it.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
     XSESSION_XVFB_PID=$!
     local tries
     for ((tries = 0; tries < 200; ++tries)); do
