@@ -41,6 +41,8 @@ void InsertOutputLine(ControlHandle box, std::string_view text)
     SendMessageW(edit, EM_SETSEL, 0, 0);
     const std::wstring line = WideOf(text) + L"\r\n";
     SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(line.c_str()));
+    // The new line shows even when the box was scrolled down.
+    SendMessageW(edit, WM_VSCROLL, SB_TOP, 0);
     SendMessageW(edit, EM_STOPGROUPTYPING, 0, 0);
     SendMessageW(edit, EM_SETEVENTMASK, 0, events);
 }

@@ -11,11 +11,12 @@ WINE_STARTED=
 
 # start_wine DIR: makes a fresh prefix in DIR/prefix and keeps its server
 # running until stop_wine. The .NET and HTML engines, which the program never
-# needs, are not installed; Wine's own messages are off.
+# needs, are not installed; Wine's own messages are off; shortcuts made in the
+# prefix stay there, with no menu entry for the desktop outside.
 start_wine() {
     local dir=$1
     [ -x "$WINE" ] || xsession_fail "no $WINE: install wine64"
-    export WINEPREFIX="$dir/prefix" WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
+    export WINEPREFIX="$dir/prefix" WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
     WINE_STARTED=1
     "$WINE" wineboot -i >"$dir/wineboot.log" 2>&1 \
         || xsession_fail "wineboot could not make a prefix: $(cat "$dir/wineboot.log")"
