@@ -4,6 +4,8 @@
 #include "../editing/grid.h"
 #include "win32frontend.h"
 
+#include <type_traits>
+
 #include <cderr.h>
 #include <commdlg.h>
 
@@ -23,6 +25,33 @@ std::wstring DialogFilterOf(std::string_view filter)
     return list;
 }
 
+// The dialogs' library is loaded when a dialog is first shown: it brings the
+// shell with it, which the window's start has no use for.
+struct FileDialogFunctions {
+    BOOL(WINAPI *open)(OPENFILENAMEW *) = nullptr;
+    BOOL(WINAPI *save)(OPENFILENAMEW *) = nullptr;
+    DWORD(WINAPI *extendedError)() = nullptr;
+};
+
+const FileDialogFunctions *FileDialogs()
+{
+    static const FileDialogFunctions functions = [] {
+        FileDialogFunctions loaded;
+        HMODULE library = LoadLibraryW(L"comdlg32.dll");
+        if (!library)
+            return loaded;
+        const auto find = [&](auto &function, const char *name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                reinterpret_cast<void *>(GetProcAddress(library, name)));
+        };
+        find(loaded.open, "GetOpenFileNameW");
+        find(loaded.save, "GetSaveFileNameW");
+        find(loaded.extendedError, "CommDlgExtendedError");
+        return loaded;
+    }();
+    return functions.open && functions.save && functions.extendedError ? &functions : nullptr;
+}
+
 // Long enough for any path Windows can name. Should a dialog still find it
 // too short, it says how long the name is, and is shown again with room for it.
 constexpr DWORD FirstNameRoom = 32768;
@@ -32,6 +61,9 @@ constexpr DWORD FirstNameRoom = 32768;
 // box; no question before replacing a file and no extension added.
 std::string ChooseFile(bool save, std::string_view title, std::string_view filter)
 {
+    const FileDialogFunctions *dialogs = FileDialogs();
+    if (!dialogs)
+        return {};
     const std::wstring dialogTitle = WideOf(title);
     const std::wstring filters = DialogFilterOf(filter);
     // The working directory stays as it was, whatever the dialog does.
@@ -49,8 +81,8 @@ std::string ChooseFile(bool save, std::string_view title, std::string_view filte
         dialog.nMaxFile = room;
         dialog.lpstrTitle = dialogTitle.c_str();
         dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
-        const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
-        const DWORD error = chosen ? 0 : CommDlgExtendedError();
+        const BOOL chosen = save ? dialogs->save(&dialog) : dialogs->open(&dialog);
+        const DWORD error = chosen ? 0 : dialogs->extendedError();
         if (!workingDirectory.empty())
             SetCurrentDirectoryW(workingDirectory.c_str());
         if (chosen)
