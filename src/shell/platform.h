@@ -107,8 +107,10 @@ struct FileResult {
 
 // Makes `bytes` the whole content of the file at `path`, creating it if
 // needed, so that the old content survives any failure: the file holds either
-// its old content or all of the new. A device or a pipe is written as it
-// stands and never replaced by a file.
+// its old content or all of the new. An existing file stays what it was (its
+// links, owner, permissions and attributes). A device or a pipe is never
+// replaced by a file: the system's folder either writes into it without
+// waiting for a reader, or refuses it (NotPlainFile) where writing could block.
 FileResult WriteWholeFile(const std::string &path, std::string_view bytes);
 
 // Hands the content of the plain file at `path` to `take`, in pieces of a
