@@ -2,6 +2,7 @@
 
 #include "../editing/grid.h"
 #include "../shell/events.h"
+#include "../shell/iconfile.h"
 #include "../shell/layout.h"
 #include "../shell/startup.h"
 #include "pixeltoggle.h"
@@ -260,51 +261,6 @@ QString PicturePath(std::string_view folder, std::string_view name)
     return folder.empty() ? ToQString(name) : ToQString(folder) + QLatin1Char('/') + ToQString(name);
 }
 
-unsigned LittleEndian(const QByteArray &bytes, qsizetype at, int size)
-{
-    unsigned value = 0;
-    for (int i = size - 1; i >= 0; --i)
-        value = value << 8 | quint8(bytes[at + i]);
-    return value;
-}
-
-// Which picture of an icon file to show: of those as large as the first,
-// the one with the most bits per pixel (the first of equals). The file
-// starts with a directory of 16-byte entries (width, height, ..., bits per
-// pixel, size and offset of the picture); the depth is read from the
-// picture itself, a PNG's header or a bitmap's, where there is one.
-int IconPictureToShow(const QByteArray &file)
-{
-    constexpr int DirectoryStart = 6, EntrySize = 16;
-    if (file.size() < DirectoryStart || LittleEndian(file, 0, 2) != 0 || LittleEndian(file, 2, 2) != 1)
-        return 0;
-    const int count = int(std::min<qsizetype>(LittleEndian(file, 4, 2), (file.size() - DirectoryStart) / EntrySize));
-    const auto sizeOf = [&](int index) {
-        const qsizetype entry = DirectoryStart + index * EntrySize;
-        // 0 stands for 256 pixels.
-        const int width = quint8(file[entry]), height = quint8(file[entry + 1]);
-        return QSize(width ? width : 256, height ? height : 256);
-    };
-    const auto depthOf = [&](int index) {
-        const qsizetype entry = DirectoryStart + index * EntrySize;
-        const qsizetype at = LittleEndian(file, entry + 12, 4);
-        if (at >= 0 && at + 26 <= file.size() && file.mid(at, 8) == QByteArray("\x89PNG\r\n\x1a\n", 8)) {
-            // IHDR: bits per sample and colour type (grey, -, RGB, palette, grey + alpha, -, RGBA).
-            constexpr int samples[] = {1, 0, 3, 1, 2, 0, 4};
-            const int bits = quint8(file[at + 24]), type = quint8(file[at + 25]);
-            return type < 7 ? bits * samples[type] : 0;
-        }
-        if (at >= 0 && at + 16 <= file.size())
-            return int(LittleEndian(file, at + 14, 2));
-        return int(LittleEndian(file, entry + 6, 2));
-    };
-    int best = 0;
-    for (int index = 1; index < count; ++index)
-        if (sizeOf(index) == sizeOf(0) && depthOf(index) > depthOf(best))
-            best = index;
-    return best;
-}
-
 QImage ReadPicture(const QString &path, PictureFormat format)
 {
     QFile file(path);
@@ -317,7 +273,7 @@ QImage ReadPicture(const QString &path, PictureFormat format)
     QImageReader reader(&buffer, format == PictureFormat::Icon ? "ico" : "bmp");
     reader.setAutoDetectImageFormat(false);
     if (format == PictureFormat::Icon)
-        reader.jumpToImage(IconPictureToShow(bytes));
+        reader.jumpToImage(IconPictureToShow(std::string_view(bytes.constData(), std::size_t(bytes.size()))));
     return reader.read();
 }
 

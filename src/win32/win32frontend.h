@@ -45,11 +45,6 @@ inline const LoadedPicture *PictureOf(PictureHandle picture)
     return reinterpret_cast<const LoadedPicture *>(picture);
 }
 
-// Of an icon file's pictures, the one to show: of those as large as the
-// first, the one with the most bits per pixel (the first of equals). Its
-// index in the file's directory; 0 when the file is no icon file.
-int IconPictureToShow(std::string_view file);
-
 // What wWinMain prepares before the program starts: the common controls,
 // COM, and the rich edit library. The window class of the output box.
 void StartToolkit();

@@ -553,62 +553,6 @@ TEST(Pictures, IconsAreMadeReadyAt24PixelsAndBitmapsKeepTheirSize)
     EXPECT_EQ(LoadPicture("", "gruen.bmp", PictureFormat::Icon), nullptr);
 }
 
-namespace {
-
-// An icon file's directory with the given (width, height, bits) entries, each
-// picture a bare bitmap header.
-std::string IconFile(std::initializer_list<std::array<int, 3>> pictures)
-{
-    std::string file;
-    const auto put = [&](unsigned value, int size) {
-        for (int i = 0; i < size; ++i)
-            file += char((value >> (8 * i)) & 0xFF);
-    };
-    put(0, 2);
-    put(1, 2);
-    put(unsigned(pictures.size()), 2);
-    unsigned at = unsigned(6 + 16 * pictures.size());
-    for (const auto &picture : pictures) {
-        put(unsigned(picture[0]) % 256, 1);
-        put(unsigned(picture[1]) % 256, 1);
-        put(0, 2);
-        put(1, 2);
-        put(0, 2); // depth left to the picture's own header
-        put(40, 4);
-        put(at, 4);
-        at += 40;
-    }
-    for (const auto &picture : pictures) {
-        put(40, 4);
-        put(unsigned(picture[0]), 4);
-        put(unsigned(picture[1] * 2), 4);
-        put(1, 2);
-        put(unsigned(picture[2]), 2);
-        put(0, 24);
-    }
-    return file;
-}
-
-} // namespace
-
-TEST(Pictures, AnIconFileShowsItsFirstSizeAtItsGreatestDepth)
-{
-    struct Case {
-        std::string file;
-        int shown;
-    };
-    const Case cases[] = {
-        {IconFile({{24, 24, 32}}), 0},
-        {IconFile({{16, 16, 8}, {32, 32, 32}, {16, 16, 32}}), 2},
-        {IconFile({{48, 48, 4}, {48, 48, 24}, {48, 48, 32}, {48, 48, 8}}), 2},
-        {IconFile({{32, 32, 32}, {32, 32, 32}}), 0},
-        {IconFile({{256, 256, 8}, {16, 16, 32}, {256, 256, 24}}), 2},
-        {"not an icon", 0},
-    };
-    for (const Case &test : cases)
-        EXPECT_EQ(IconPictureToShow(test.file), test.shown) << &test - cases;
-}
-
 TEST_F(Window, TheIconVersionAndCommonControls6AreCompiledIn)
 {
     // The application icon: 38 x 38 at 24 bits and 16, 32 and 48 pixels.
